@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QPlainTextEdit>
+
+// The editor pane: the whole document as plain text. Markup enters through
+// setSelText only. Paragraph alignment is a display setting kept outside the
+// text: toPlainText() never carries it.
+class SourceEditor : public QPlainTextEdit
+{
+    Q_OBJECT
+public:
+    enum Alignment { AlignLeft = 0, AlignRight = 1, AlignCenter = 2 };
+
+    explicit SourceEditor(QWidget *parent = nullptr);
+
+    // Replaces the selection with text (or inserts it at the caret), leaves
+    // the caret after it and brings it into view. One undo step.
+    void setSelText(const QString &text);
+
+    // Aligns the paragraph at the caret, or every paragraph the selection touches.
+    void setSelAlignment(int alignment);
+    // The alignment of the paragraph at the caret.
+    int selAlignment() const;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void alignVisibleBlocks();
+};

@@ -1,0 +1,70 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+#include <array>
+#include <optional>
+#include <span>
+
+// What the palette's option controls hold when Insert is pressed: the twelve
+// check boxes Check1..Check12 and the list indexes of zokusei1..zokusei3
+// (-1 when no item is chosen, also after the user typed into the combo).
+struct PaletteState {
+    std::array<bool, 12> checks{};
+    std::array<int, 3> combos{-1, -1, -1};
+
+    bool ticked(int box) const { return checks.at(box - 1); }   // box: 1 for Check1
+    int chosen(int combo) const { return combos.at(combo - 1); } // combo: 1 for zokusei1
+};
+
+// A check box of a tag: its caption and, for the common case of a box that
+// adds one attribute, what a tick writes.
+struct Option {
+    QStringView caption;
+    QStringView written = {};
+};
+
+// A combo item and the keyword it stands for in the markup.
+struct Choice {
+    QStringView item;
+    QStringView written;
+};
+using Choices = std::span<const Choice>;
+
+struct Tag;
+using MarkupStep = QString (*)(const Tag &tag, const PaletteState &state);
+
+// open + the attributes of the ticked boxes + for each combo its lead and
+// chosen keyword + close: the shape most tags share.
+QString elementMarkup(const Tag &tag, const PaletteState &state);
+
+// One tag of the palette: its label in tagu, its set-up (which controls show,
+// with which captions, items and ticks) and its markup step.
+struct Tag {
+    QStringView label;
+    std::span<const Option> checks = {};      // Check1, Check2, …; an empty caption keeps that box hidden
+    unsigned ticked = 0;                      // boxes the set-up ticks: bit n-1 for Check n
+    std::array<QStringView, 3> labels = {};   // Label1..Label3; empty ones stay hidden
+    std::array<Choices, 3> combos = {};       // zokusei1..zokusei3; empty ones stay hidden
+    QStringView open = {};                    // the literal the markup starts with
+    std::array<QStringView, 3> leads = {};    // written before each combo's keyword, e.g. " align='"
+    QStringView close = {};                   // the literal the markup ends with
+    MarkupStep markup = &elementMarkup;
+};
+
+constexpr unsigned box(int n) { return 1u << (n - 1); }
+
+struct Category {
+    QStringView name;
+    std::span<const Tag> tags;
+};
+
+// The eleven categories of kind, in list order.
+std::span<const Category> catalogue();
+
+// The markup Insert writes for category `kind` and tag `tagu`, or nothing when
+// either index names no tag. Controls the tag's set-up leaves hidden are
+// ignored: a hidden box counts as unticked, a hidden combo as unchosen.
+std::optional<QString> paletteMarkup(int kind, int tagu, const PaletteState &state);
