@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/sourceeditor.h"
+#include "app/mainwindow.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    SourceEditor editor;
-    editor.show();
+    QApplication::setApplicationName(QStringLiteral("tagpot"));
+    MainWindow window;
+    window.show();
     return app.exec();
 }

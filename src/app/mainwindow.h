@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QMainWindow>
+
+class CommonDialog;
+class PalettePanel;
+class SourceEditor;
+
+// The program's one window, frmMain: the menu tree, the editor pane `source`
+// on the right and the tag palette in a fixed column on the left.
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+public:
+    explicit MainWindow(QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    SourceEditor *source() const { return m_source; }
+    CommonDialog *commonDialog() const { return m_commonDialog; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    void createMenus();
+    void createClientArea();
+    void setTabOrder();
+    void loadForm();
+    void layoutEditor();
+
+    QMenu *addMenu(const QString &name, const QString &caption);
+    QAction *addItem(QMenu *menu, const QString &name, const QString &caption, const QKeySequence &shortcut = {});
+
+    QWidget *m_client = nullptr;
+    SourceEditor *m_source = nullptr;
+    PalettePanel *m_palette = nullptr;
+    CommonDialog *m_commonDialog = nullptr;
+};

@@ -1,0 +1,199 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "palette/palettepanel.h"
+
+#include "app/combobox.h"
+#include "app/editorlayout.h"
+#include "app/sourceeditor.h"
+#include "app/uifonts.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Geometry in twips, as the window is designed.
+QRect designRect(int left, int top, int width, int height)
+{
+    return QRect(twips(left), twips(top), twips(width), twips(height));
+}
+
+constexpr QStringView optionNumbers[] = {u"１", u"２", u"３"};
+
+ComboBox *makeCombo(QWidget *parent, const QString &name, const QString &text, const QRect &rect)
+{
+    auto *combo = new ComboBox(parent);
+    combo->setObjectName(name);
+    combo->setFont(designFont(9));
+    combo->setGeometry(rect);
+    combo->setEditText(text);
+    return combo;
+}
+
+QStringList itemsOf(Choices choices)
+{
+    QStringList items;
+    for (const Choice &choice : choices)
+        items << choice.item.toString();
+    return items;
+}
+
+} // namespace
+
+PalettePanel::PalettePanel(SourceEditor *source, QWidget *parent)
+    : QWidget(parent)
+    , m_source(source)
+{
+    // The palette column never moves or resizes with the window.
+    setGeometry(designRect(0, 0, 2160, 7815));
+    createControls();
+}
+
+void PalettePanel::createControls()
+{
+    m_kind = makeCombo(this, u"kind"_s, u"タグ分類"_s, designRect(49, 120, 1995, 300));
+    m_kind->setToolTip(u"タグの分類を選択"_s);
+    QStringList categories;
+    for (const Category &category : catalogue())
+        categories << category.name.toString();
+    m_kind->addListItems(categories);
+    connect(m_kind, &ComboBox::picked, this, &PalettePanel::kind_Click);
+
+    m_tagu = makeCombo(this, u"tagu"_s, u"タグ"_s, designRect(49, 480, 1995, 300));
+    m_tagu->setToolTip(u"タグを選択"_s);
+    connect(m_tagu, &ComboBox::picked, this, &PalettePanel::tagu_Click);
+
+    constexpr int labelTops[] = {960, 1560, 2160};
+    constexpr int comboLefts[] = {0, 49, 49};
+    for (int i = 0; i < 3; ++i) {
+        const QString caption = u"属性"_s + optionNumbers[i];
+        auto *label = new QLabel(caption, this);
+        label->setObjectName(u"Label%1"_s.arg(i + 1));
+        label->setFont(designFont(11.25));
+        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        label->setGeometry(designRect(0, labelTops[i], 2055, 255));
+        label->hide();
+        m_labels[i] = label;
+
+        m_combos[i] = makeCombo(this, u"zokusei%1"_s.arg(i + 1), caption,
+                                designRect(comboLefts[i], labelTops[i] + 240, 1995, 300));
+        m_combos[i]->hide();
+    }
+
+    for (int i = 0; i < 12; ++i) {
+        const QString name = u"Check%1"_s.arg(i + 1);
+        auto *check = new QCheckBox(name, this); // placeholder caption, replaced before it shows
+        check->setObjectName(name);
+        check->setFont(designFont(9));
+        check->setGeometry(designRect(120, 2760 + 360 * i, 1935, 375));
+        check->hide();
+        m_checks[i] = check;
+    }
+
+    m_insert = new QPushButton(u"挿　入"_s, this);
+    m_insert->setObjectName(u"sounyuu"_s);
+    m_insert->setToolTip(u"挿入ボタン"_s);
+    m_insert->setFont(designFont(12, true));
+    m_insert->setGeometry(designRect(97, 7320, 1905, 375));
+    m_insert->setEnabled(false);
+    connect(m_insert, &QPushButton::clicked, this, &PalettePanel::sounyuu_Click);
+}
+
+QList<QWidget *> PalettePanel::tabOrder() const
+{
+    QList<QWidget *> order{m_kind, m_tagu, m_insert};
+    for (ComboBox *combo : m_combos)
+        order << combo;
+    for (QCheckBox *check : m_checks)
+        order << check;
+    return order;
+}
+
+// Captions stay as they were: every set-up gives its controls their captions.
+void PalettePanel::resetOptions()
+{
+    for (QLabel *label : m_labels)
+        label->hide();
+    for (ComboBox *combo : m_combos)
+        combo->hide();
+    for (QCheckBox *check : m_checks)
+        check->hide();
+    for (ComboBox *combo : m_combos)
+        combo->clearList();
+    for (QCheckBox *check : m_checks)
+        check->setChecked(false);
+}
+
+void PalettePanel::showSetUp(const Tag &tag)
+{
+    for (std::size_t i = 0; i < tag.checks.size(); ++i) {
+        if (tag.checks[i].caption.isEmpty())
+            continue;
+        m_checks[i]->setText(tag.checks[i].caption.toString());
+        m_checks[i]->setChecked(tag.ticked & box(int(i) + 1));
+        m_checks[i]->show();
+    }
+    for (std::size_t i = 0; i < 3; ++i) {
+        if (!tag.labels[i].isEmpty()) {
+            m_labels[i]->setText(tag.labels[i].toString());
+            m_labels[i]->show();
+        }
+        if (!tag.combos[i].empty()) {
+            m_combos[i]->addListItems(itemsOf(tag.combos[i]));
+            m_combos[i]->show();
+        }
+    }
+}
+
+void PalettePanel::kind_Click()
+{
+    resetOptions();
+    m_insert->setEnabled(false);
+    m_tagu->clearList();
+    const auto categories = catalogue();
+    const int kind = m_kind->listIndex();
+    if (kind < 0 || kind >= int(categories.size()))
+        return;
+    QStringList labels;
+    for (const Tag &tag : categories[kind].tags)
+        labels << tag.label.toString();
+    m_tagu->addListItems(labels);
+}
+
+void PalettePanel::tagu_Click()
+{
+    resetOptions();
+    m_insert->setEnabled(true);
+    const auto categories = catalogue();
+    const int kind = m_kind->listIndex();
+    const int tagu = m_tagu->listIndex();
+    if (kind < 0 || kind >= int(categories.size()))
+        return;
+    const auto tags = categories[kind].tags;
+    if (tagu < 0 || tagu >= int(tags.size()))
+        return;
+    showSetUp(tags[tagu]);
+}
+
+PaletteState PalettePanel::readState() const
+{
+    PaletteState state;
+    for (std::size_t i = 0; i < m_checks.size(); ++i)
+        state.checks[i] = m_checks[i]->isChecked();
+    for (std::size_t i = 0; i < m_combos.size(); ++i)
+        state.combos[i] = m_combos[i]->listIndex();
+    return state;
+}
+
+void PalettePanel::sounyuu_Click()
+{
+    // With no category or tag chosen (the user typed over one of the two
+    // combos) there is nothing to insert: the document stays as it is.
+    if (const auto markup = paletteMarkup(m_kind->listIndex(), m_tagu->listIndex(), readState())) {
+        m_tags = *markup;
+        m_source->setSelText(m_tags);
+    }
+    m_source->setFocus(Qt::OtherFocusReason);
+}
