@@ -37,6 +37,7 @@ private Q_SLOTS:
     void choosingTagAgainResets();
     void typedComboCountsAsNoChoice();
     void typedTagInsertsNothing();
+    void typingAnItemsTextPicksNothing();
     void keyboardPickRunsTheHandler();
 
     void editorFollowsWindow();
@@ -367,6 +368,19 @@ void TestMainWindow::typedTagInsertsNothing()
     QTest::mouseClick(insertButton(), Qt::LeftButton);
     QCOMPARE(source()->toPlainText(), u"keep"_s);
     QVERIFY(source()->textCursor().hasSelection());
+}
+
+void TestMainWindow::typingAnItemsTextPicksNothing()
+{
+    ComboBox *kind = combo(u"kind"_s);
+    kind->lineEdit()->selectAll();
+    QTest::keyClicks(kind->lineEdit(), u"JavaScript"_s);
+    QTest::keyClick(kind->lineEdit(), Qt::Key_Return);
+    source()->setFocus();
+    QCOMPARE(kind->currentText(), u"JavaScript"_s);
+    QCOMPARE(kind->listIndex(), -1);
+    QCOMPARE(kind->count(), 11);
+    QCOMPARE(combo(u"tagu"_s)->count(), 0);
 }
 
 void TestMainWindow::keyboardPickRunsTheHandler()

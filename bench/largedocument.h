@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+
+// About `bytes` bytes (in UTF-8) of typical hand-written markup with Japanese
+// text, in lines ending with CR LF.
+inline QString largeHtmlDocument(qsizetype bytes)
+{
+    const QString lines[] = {
+        QStringLiteral("<TABLE border='1' width='80%'>\r\n"),
+        QStringLiteral("<TR><TD align='center'>日本語のテキストとHTMLタグ</TD><TD>価格：1,000円</TD></TR>\r\n"),
+        QStringLiteral("<P align='left'>本日は晴天なり。タグポットで書いたページです。</P>\r\n"),
+        QStringLiteral("<A href='index.html'>トップページへ戻る</A><BR>\r\n"),
+        QStringLiteral("</TABLE>\r\n"),
+    };
+    QString text;
+    text.reserve(bytes / 2);
+    qsizetype size = 0;
+    for (int i = 0; size < bytes; ++i) {
+        const QString &line = lines[i % std::size(lines)];
+        text += line;
+        size += line.toUtf8().size();
+    }
+    return text;
+}
