@@ -8,15 +8,15 @@ std::span<const Category> catalogue()
     static const Category categories[] = {
         {u"ベース設定", baseTags()},
         {u"テキスト", textTags()},
-        {u"フォント", {}},
-        {u"リスト", {}},
-        {u"画像（イメージ）", {}},
-        {u"リンク", {}},
-        {u"フォーム", {}},
-        {u"テーブル", {}},
-        {u"フレーム", {}},
-        {u"その他", {}},
-        {u"JavaScript", {}},
+        {u"フォント", fontTags()},
+        {u"リスト", listTags()},
+        {u"画像（イメージ）", imageTags()},
+        {u"リンク", linkTags()},
+        {u"フォーム", formTags()},
+        {u"テーブル", tableTags()},
+        {u"フレーム", frameTags()},
+        {u"その他", otherTags()},
+        {u"JavaScript", scriptTags()},
     };
     return categories;
 }

@@ -20,10 +20,13 @@ struct PaletteState {
 };
 
 // A check box of a tag: its caption and, for the common case of a box that
-// adds one attribute, what a tick writes.
+// adds one attribute, what a tick writes. A box whose attribute takes its value
+// from a combo names that combo (1 for zokusei1): the chosen keyword and the
+// closing quote follow `written`, the quotes staying when nothing is chosen.
 struct Option {
     QStringView caption;
     QStringView written = {};
+    int valueFrom = 0;
 };
 
 // A combo item and the keyword it stands for in the markup.

@@ -10,12 +10,25 @@ QStringView chosenWord(const Tag &tag, const PaletteState &state, int combo)
     return choices[index].written;
 }
 
+// A combo-fed value keeps both quotes even when nothing is chosen.
+static QString withValue(QStringView text, int valueFrom, const Tag &tag, const PaletteState &state)
+{
+    if (valueFrom == 0)
+        return text.toString();
+    return text + chosenWord(tag, state, valueFrom) + u'\'';
+}
+
+static QString optionMarkup(const Option &option, const Tag &tag, const PaletteState &state)
+{
+    return withValue(option.written, option.valueFrom, tag, state);
+}
+
 QString tickedAttributes(const Tag &tag, const PaletteState &state)
 {
     QString written;
     for (std::size_t i = 0; i < tag.checks.size(); ++i) {
         if (state.ticked(int(i) + 1))
-            written += tag.checks[i].written;
+            written += optionMarkup(tag.checks[i], tag, state);
     }
     return written;
 }
@@ -25,7 +38,26 @@ QString lastTickedMarkup(const Tag &tag, const PaletteState &state)
     QString written;
     for (std::size_t i = 0; i < tag.checks.size(); ++i) {
         if (state.ticked(int(i) + 1))
-            written = tag.checks[i].written.toString();
+            written = optionMarkup(tag.checks[i], tag, state);
+    }
+    return written;
+}
+
+static bool allTicked(unsigned boxes, const PaletteState &state)
+{
+    for (int n = 1; n <= int(state.checks.size()); ++n) {
+        if ((boxes & box(n)) && !state.ticked(n))
+            return false;
+    }
+    return true;
+}
+
+QString joinPieces(std::span<const Piece> pieces, const Tag &tag, const PaletteState &state)
+{
+    QString written;
+    for (const Piece &piece : pieces) {
+        if (allTicked(piece.when, state))
+            written += withValue(piece.text, piece.valueFrom, tag, state);
     }
     return written;
 }
