@@ -1,0 +1,256 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/combobox.h"
+#include "app/commondialog.h"
+#include "app/menushortcutfilter.h"
+#include "app/sourceeditor.h"
+#include "app/viewcaptions.h"
+#include "app/viewsettings.h"
+#include "fakefontdialog.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QDialog>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTextBlock>
+#include <QToolBar>
+
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+// A window with the view menu as the main window has it, an editor and an
+// editable combo, the view commands wired and the filter installed.
+class Fixture : public QMainWindow
+{
+public:
+    Fixture()
+    {
+        source = new SourceEditor(this);
+        source->setObjectName(u"source"_s);
+        setCentralWidget(source);
+        combo = new ComboBox(this);
+        combo->setObjectName(u"kind"_s);
+        addToolBar(u"palette"_s)->addWidget(combo);
+        dialog = new CommonDialog(this);
+        dialog->setObjectName(u"CommDlg1"_s);
+        auto fake = std::make_unique<FakeFontDialog>();
+        fontDialog = fake.get();
+        dialog->setBackend(std::move(fake));
+        dialog->setFontName(startFontName.toString());
+        dialog->setFontSize(startFontSize);
+
+        QMenu *view = menuBar()->addMenu(u"表示(&V)"_s);
+        QAction *fontName = addItem(view, u"FontNameset"_s, u"フォント(F)：ＭＳ　Ｐゴシック"_s, Qt::CTRL | Qt::Key_F);
+        QAction *fontSize = addItem(view, u"FontSizeset"_s, u"フォントサイズ(P)：10"_s, Qt::CTRL | Qt::Key_P);
+        view->addSeparator();
+        QAction *left = addItem(view, u"leftset"_s, u"左寄せ(L)"_s, Qt::CTRL | Qt::Key_L);
+        QAction *center = addItem(view, u"centerset"_s, u"センタリング(C)"_s, Qt::CTRL | Qt::Key_C);
+        QAction *right = addItem(view, u"rightset"_s, u"右寄せ(R)"_s, Qt::CTRL | Qt::Key_R);
+
+        settings = new ViewSettings(source, dialog, fontName, fontSize, this);
+        settings->readDialogFont();
+        connect(fontName, &QAction::triggered, settings, &ViewSettings::setEditorFont);
+        connect(fontSize, &QAction::triggered, settings, &ViewSettings::setEditorFont);
+        connect(left, &QAction::triggered, settings, &ViewSettings::alignLeft);
+        connect(center, &QAction::triggered, settings, &ViewSettings::alignCenter);
+        connect(right, &QAction::triggered, settings, &ViewSettings::alignRight);
+        filter = std::make_unique<MenuShortcutFilter>(this, view->actions());
+        qApp->installEventFilter(filter.get());
+    }
+
+    QAction *action(const QString &name) const { return findChild<QAction *>(name); }
+
+    SourceEditor *source;
+    ComboBox *combo;
+    CommonDialog *dialog;
+    FakeFontDialog *fontDialog;
+    ViewSettings *settings;
+    std::unique_ptr<MenuShortcutFilter> filter;
+
+private:
+    QAction *addItem(QMenu *menu, const QString &name, const QString &caption, QKeyCombination key)
+    {
+        QAction *item = menu->addAction(caption);
+        item->setObjectName(name);
+        item->setShortcut(key);
+        return item;
+    }
+};
+
+class TestMenuShortcuts : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void alignmentKeysReachTheMenu_data();
+    void alignmentKeysReachTheMenu();
+    void fontKeysReachTheMenu_data();
+    void fontKeysReachTheMenu();
+    void copyKeysWithoutAMenuItemStillCopy_data();
+    void copyKeysWithoutAMenuItemStillCopy();
+
+private:
+    // "one\ntwo\nthree" with "tw" selected, the editor focused, the window active.
+    void prepareEditor();
+
+    std::unique_ptr<Fixture> m_window;
+};
+
+void TestMenuShortcuts::init()
+{
+    m_window = std::make_unique<Fixture>();
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+}
+
+void TestMenuShortcuts::cleanup()
+{
+    m_window.reset();
+}
+
+void TestMenuShortcuts::prepareEditor()
+{
+    SourceEditor *source = m_window->source;
+    source->setPlainText(u"one\ntwo\nthree"_s);
+    QTextCursor cursor(source->document());
+    cursor.setPosition(4);
+    cursor.setPosition(6, QTextCursor::KeepAnchor);
+    source->setTextCursor(cursor);
+    source->document()->setModified(false);
+    source->setFocus();
+    QTRY_VERIFY(source->hasFocus());
+}
+
+static int alignmentOfBlock(SourceEditor *source, int blockNumber)
+{
+    const QTextCursor saved = source->textCursor();
+    source->setTextCursor(QTextCursor(source->document()->findBlockByNumber(blockNumber)));
+    const int alignment = source->selAlignment();
+    source->setTextCursor(saved);
+    return alignment;
+}
+
+void TestMenuShortcuts::alignmentKeysReachTheMenu_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("expected");
+    QTest::addColumn<bool>("typingInCombo");
+
+    QTest::addRow("Ctrl+C centres the paragraph instead of copying") << int(Qt::Key_C) << 0 << 2 << false;
+    QTest::addRow("Ctrl+L left-aligns a centred paragraph") << int(Qt::Key_L) << 2 << 0 << false;
+    QTest::addRow("Ctrl+R right-aligns the paragraph") << int(Qt::Key_R) << 0 << 1 << false;
+    QTest::addRow("Ctrl+C centres while an editable combo has the focus") << int(Qt::Key_C) << 0 << 2 << true;
+}
+
+void TestMenuShortcuts::alignmentKeysReachTheMenu()
+{
+    QFETCH(int, key);
+    QFETCH(int, start);
+    QFETCH(int, expected);
+    QFETCH(bool, typingInCombo);
+
+    prepareEditor();
+    SourceEditor *source = m_window->source;
+    source->setSelAlignment(start);
+    QGuiApplication::clipboard()->setText(u"on the clipboard before"_s);
+    QWidget *target = source;
+    if (typingInCombo) {
+        m_window->combo->setEditText(u"typed"_s);
+        m_window->combo->lineEdit()->selectAll();
+        m_window->combo->setFocus();
+        QTRY_VERIFY(m_window->combo->hasFocus());
+        target = m_window->combo;
+    }
+
+    QTest::keyClick(target, Qt::Key(key), Qt::ControlModifier);
+
+    QCOMPARE(alignmentOfBlock(source, 1), expected);
+    QCOMPARE(alignmentOfBlock(source, 0), 0);
+    QCOMPARE(alignmentOfBlock(source, 2), 0);
+    QCOMPARE(QGuiApplication::clipboard()->text(), u"on the clipboard before"_s);
+    // Nothing of the alignment is in the text a save writes.
+    QCOMPARE(source->toPlainText(), u"one\ntwo\nthree"_s);
+    QVERIFY(!source->document()->isModified());
+    if (typingInCombo)
+        QCOMPARE(m_window->combo->currentText(), u"typed"_s);
+}
+
+void TestMenuShortcuts::fontKeysReachTheMenu_data()
+{
+    QTest::addColumn<int>("key");
+
+    QTest::addRow("Ctrl+F opens the font dialog") << int(Qt::Key_F);
+    QTest::addRow("Ctrl+P opens the font dialog") << int(Qt::Key_P);
+}
+
+void TestMenuShortcuts::fontKeysReachTheMenu()
+{
+    QFETCH(int, key);
+
+    prepareEditor();
+    m_window->fontDialog->answer = CommonDialog::Font{u"IPAGothic"_s, 12};
+
+    QTest::keyClick(m_window->source, Qt::Key(key), Qt::ControlModifier);
+
+    QCOMPARE(m_window->fontDialog->openedOn.size(), 1);
+    QCOMPARE(m_window->action(u"FontNameset"_s)->text(), u"フォント(F):IPAGothic"_s);
+    QCOMPARE(m_window->action(u"FontSizeset"_s)->text(), u"フォントサイズ(P)：12"_s);
+    QCOMPARE(m_window->source->font().pointSize(), 12);
+    QCOMPARE(m_window->source->toPlainText(), u"one\ntwo\nthree"_s);
+}
+
+void TestMenuShortcuts::copyKeysWithoutAMenuItemStillCopy_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("centreDisabled");
+    QTest::addColumn<bool>("inOtherWindow");
+    QTest::addColumn<QString>("copied");
+
+    QTest::addRow("Ctrl+Insert copies the selection") << int(Qt::Key_Insert) << false << false << u"tw"_s;
+    QTest::addRow("Ctrl+C copies while the centre item is disabled") << int(Qt::Key_C) << true << false << u"tw"_s;
+    QTest::addRow("Ctrl+C copies in a dialog over the window") << int(Qt::Key_C) << false << true << u"two"_s;
+}
+
+void TestMenuShortcuts::copyKeysWithoutAMenuItemStillCopy()
+{
+    QFETCH(int, key);
+    QFETCH(bool, centreDisabled);
+    QFETCH(bool, inOtherWindow);
+    QFETCH(QString, copied);
+
+    prepareEditor();
+    QGuiApplication::clipboard()->setText(u"on the clipboard before"_s);
+    QAction *centre = m_window->action(u"centerset"_s);
+    centre->setEnabled(!centreDisabled);
+    QSignalSpy centred(centre, &QAction::triggered);
+
+    QDialog dialog(m_window.get());
+    QWidget *target = m_window->source;
+    if (inOtherWindow) {
+        auto *field = new QLineEdit(u"two"_s, &dialog);
+        field->selectAll();
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        field->setFocus();
+        QTRY_VERIFY(field->hasFocus());
+        target = field;
+    }
+
+    QTest::keyClick(target, Qt::Key(key), Qt::ControlModifier);
+
+    QCOMPARE(QGuiApplication::clipboard()->text(), copied);
+    QCOMPARE(centred.count(), 0);
+    QCOMPARE(alignmentOfBlock(m_window->source, 1), 0);
+}
+
+QTEST_MAIN(TestMenuShortcuts)
+#include "tst_menushortcuts.moc"
