@@ -3,6 +3,8 @@
 
 #include "app/abouttext.h"
 #include "app/apptitle.h"
+#include "app/twips.h"
+#include "app/uifonts.h"
 
 #include <QIcon>
 #include <QLabel>
@@ -13,29 +15,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The box is laid out in twips, 15 to a pixel.
-constexpr int px(int twips)
-{
-    return twips / 15;
-}
-
-QRect twipsRect(int left, int top, int width, int height)
-{
-    return QRect(px(left), px(top), px(width), px(height));
-}
-
-constexpr QStringView boxFontName = u"ＭＳ Ｐゴシック";
 constexpr QStringView rightsNotice = u"© タグポットの作者たち\n"
                                      u"GPL 第3版以降の条件で再配布・改変できます。";
 constexpr QStringView homePage = u"https://tagpot.example.org/";
-
-QFont boxFont(double points, bool bold = false)
-{
-    QFont font(boxFontName.toString());
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
 
 } // namespace
 
@@ -46,8 +28,8 @@ AboutBox::AboutBox(QWidget *parent)
     setWindowTitle(aboutCaption(appTitle));
     setModal(true);
     setWindowFlags((windowFlags() & ~Qt::WindowContextHelpButtonHint) | Qt::MSWindowsFixedSizeDialogHint);
-    setFixedSize(px(5730), px(2385));
-    setFont(boxFont(9));
+    setFixedSize(twips(5730), twips(2385));
+    setFont(designFont(9));
 
     auto *pic = new QLabel(this);
     pic->setObjectName(u"Pic"_s);
@@ -57,12 +39,12 @@ AboutBox::AboutBox(QWidget *parent)
     auto *title = new QLabel(appTitle.toString(), this);
     title->setObjectName(u"lblTitle"_s);
     title->setGeometry(twipsRect(1080, 240, 4410, 360));
-    title->setFont(boxFont(12, true));
+    title->setFont(designFont(12, true));
 
     auto *version = new QLabel(versionLine(appVersion), this);
     version->setObjectName(u"lblVersion"_s);
     version->setGeometry(twipsRect(1080, 660, 4410, 300));
-    version->setFont(boxFont(9.75));
+    version->setFont(designFont(9.75));
 
     auto *rights = new QLabel(rightsNotice.toString(), this);
     rights->setObjectName(u"lblRights"_s);

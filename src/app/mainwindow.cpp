@@ -1,15 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/mainwindow.h"
 
+#include "app/aboutbox.h"
 #include "app/apptitle.h"
 #include "app/commondialog.h"
 #include "app/editorlayout.h"
+#include "app/menushortcutfilter.h"
 #include "app/sourceeditor.h"
+#include "app/toollauncher.h"
 #include "app/uifonts.h"
+#include "app/viewcaptions.h"
+#include "app/viewsettings.h"
 #include "palette/palettepanel.h"
 
+#include <QApplication>
 #include <QEvent>
+#include <QIcon>
 #include <QMenuBar>
+#include <QStatusBar>
 
 using namespace Qt::StringLiterals;
 
@@ -19,12 +27,14 @@ MainWindow::MainWindow(QWidget *parent)
     installJapaneseFontSubstitutes();
     setObjectName(u"frmMain"_s);
     setWindowTitle(appTitle.toString());
+    setWindowIcon(QIcon(u":/icons/tagpot.svg"_s));
     m_commonDialog = new CommonDialog(this);
     m_commonDialog->setObjectName(u"CommDlg1"_s);
 
     createMenus();
     createClientArea();
     setTabOrder();
+    connectCommands();
     loadForm();
 }
 
@@ -78,6 +88,39 @@ void MainWindow::createMenus()
     addItem(help, u"version"_s, u"バージョン情報(&A)"_s);
 }
 
+QAction *MainWindow::item(const QString &name) const
+{
+    auto *action = findChild<QAction *>(name);
+    Q_ASSERT(action);
+    return action;
+}
+
+void MainWindow::connectCommands()
+{
+    m_view = new ViewSettings(m_source, m_commonDialog, item(u"FontNameset"_s), item(u"FontSizeset"_s), this);
+    const std::pair<const char16_t *, void (ViewSettings::*)()> viewCommands[] = {
+        {u"FontNameset", &ViewSettings::setEditorFont}, {u"FontSizeset", &ViewSettings::setEditorFont},
+        {u"leftset", &ViewSettings::alignLeft},         {u"centerset", &ViewSettings::alignCenter},
+        {u"rightset", &ViewSettings::alignRight},
+    };
+    for (const auto &[name, slot] : viewCommands) {
+        QAction *action = item(QString::fromUtf16(name));
+        action->setEnabled(true);
+        connect(action, &QAction::triggered, m_view, slot);
+    }
+
+    QAction *version = item(u"version"_s);
+    version->setEnabled(true);
+    connect(version, &QAction::triggered, this, [this] { showAboutBox(this); });
+
+    // Text widgets claim Ctrl+C and friends for themselves; the menu's own
+    // shortcuts must win while the editor or a palette combo has the focus.
+    QList<QAction *> menuItems;
+    for (QAction *menu : menuBar()->actions())
+        menuItems << menu->menu()->actions();
+    qApp->installEventFilter(new MenuShortcutFilter(this, menuItems, this));
+}
+
 void MainWindow::createClientArea()
 {
     m_client = new QWidget(this);
@@ -85,7 +128,8 @@ void MainWindow::createClientArea()
     // The client area is designed at 11220 × 7815 twips.
     m_client->installEventFilter(this);
     setCentralWidget(m_client);
-    resize(twips(11220), twips(7815) + menuBar()->sizeHint().height());
+    statusBar()->setObjectName(u"statusBar"_s);
+    resize(twips(11220), twips(7815) + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
 
     m_source = new SourceEditor(m_client);
     m_source->setObjectName(u"source"_s);
@@ -109,10 +153,12 @@ void MainWindow::setTabOrder()
 void MainWindow::loadForm()
 {
     layoutEditor();
-    m_commonDialog->setFontName(u"ＭＳ　Ｐゴシック"_s);
-    m_commonDialog->setFontSize(10);
+    m_commonDialog->setFontName(startFontName.toString());
+    m_commonDialog->setFontSize(startFontSize);
     m_source->setSelAlignment(SourceEditor::AlignLeft);
+    m_view->readDialogFont();
     m_commonDialog->setFilter(u"HTMLﾌｧｲﾙ(*.html;*.htm)|*.html;*.htm|TEXTﾌｧｲﾙ(*.txt)|*.txt|すべてのﾌｧｲﾙ(*.*)|*.*"_s);
+    m_launcher = new ToolLauncher(this, statusBar(), item(u"mnuPLK"_s), item(u"mnuFNK"_s), item(u"mnuTMS"_s));
 }
 
 // Only the editor follows the window; its left and top edges stay put.

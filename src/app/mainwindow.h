@@ -6,6 +6,8 @@
 class CommonDialog;
 class PalettePanel;
 class SourceEditor;
+class ToolLauncher;
+class ViewSettings;
 
 // The program's one window, frmMain: the menu tree, the editor pane `source`
 // on the right and the tag palette in a fixed column on the left.
@@ -18,6 +20,7 @@ public:
 
     SourceEditor *source() const { return m_source; }
     CommonDialog *commonDialog() const { return m_commonDialog; }
+    ViewSettings *viewSettings() const { return m_view; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -27,8 +30,11 @@ private:
     void createMenus();
     void createClientArea();
     void setTabOrder();
+    void connectCommands();
     void loadForm();
     void layoutEditor();
+
+    QAction *item(const QString &name) const;
 
     QMenu *addMenu(const QString &name, const QString &caption);
     QAction *addItem(QMenu *menu, const QString &name, const QString &caption, const QKeySequence &shortcut = {});
@@ -37,4 +43,6 @@ private:
     SourceEditor *m_source = nullptr;
     PalettePanel *m_palette = nullptr;
     CommonDialog *m_commonDialog = nullptr;
+    ViewSettings *m_view = nullptr;
+    ToolLauncher *m_launcher = nullptr;
 };

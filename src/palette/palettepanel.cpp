@@ -2,7 +2,7 @@
 #include "palette/palettepanel.h"
 
 #include "app/combobox.h"
-#include "app/editorlayout.h"
+#include "app/twips.h"
 #include "app/sourceeditor.h"
 #include "app/uifonts.h"
 
@@ -13,12 +13,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// Geometry in twips, as the window is designed.
-QRect designRect(int left, int top, int width, int height)
-{
-    return QRect(twips(left), twips(top), twips(width), twips(height));
-}
 
 constexpr QStringView optionNumbers[] = {u"１", u"２", u"３"};
 
@@ -47,13 +41,13 @@ PalettePanel::PalettePanel(SourceEditor *source, QWidget *parent)
     , m_source(source)
 {
     // The palette column never moves or resizes with the window.
-    setGeometry(designRect(0, 0, 2160, 7815));
+    setGeometry(twipsRect(0, 0, 2160, 7815));
     createControls();
 }
 
 void PalettePanel::createControls()
 {
-    m_kind = makeCombo(this, u"kind"_s, u"タグ分類"_s, designRect(49, 120, 1995, 300));
+    m_kind = makeCombo(this, u"kind"_s, u"タグ分類"_s, twipsRect(49, 120, 1995, 300));
     m_kind->setToolTip(u"タグの分類を選択"_s);
     QStringList categories;
     for (const Category &category : catalogue())
@@ -61,7 +55,7 @@ void PalettePanel::createControls()
     m_kind->addListItems(categories);
     connect(m_kind, &ComboBox::picked, this, &PalettePanel::kind_Click);
 
-    m_tagu = makeCombo(this, u"tagu"_s, u"タグ"_s, designRect(49, 480, 1995, 300));
+    m_tagu = makeCombo(this, u"tagu"_s, u"タグ"_s, twipsRect(49, 480, 1995, 300));
     m_tagu->setToolTip(u"タグを選択"_s);
     connect(m_tagu, &ComboBox::picked, this, &PalettePanel::tagu_Click);
 
@@ -73,12 +67,12 @@ void PalettePanel::createControls()
         label->setObjectName(u"Label%1"_s.arg(i + 1));
         label->setFont(designFont(11.25));
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        label->setGeometry(designRect(0, labelTops[i], 2055, 255));
+        label->setGeometry(twipsRect(0, labelTops[i], 2055, 255));
         label->hide();
         m_labels[i] = label;
 
         m_combos[i] = makeCombo(this, u"zokusei%1"_s.arg(i + 1), caption,
-                                designRect(comboLefts[i], labelTops[i] + 240, 1995, 300));
+                                twipsRect(comboLefts[i], labelTops[i] + 240, 1995, 300));
         m_combos[i]->hide();
     }
 
@@ -87,7 +81,7 @@ void PalettePanel::createControls()
         auto *check = new QCheckBox(name, this); // placeholder caption, replaced before it shows
         check->setObjectName(name);
         check->setFont(designFont(9));
-        check->setGeometry(designRect(120, 2760 + 360 * i, 1935, 375));
+        check->setGeometry(twipsRect(120, 2760 + 360 * i, 1935, 375));
         check->hide();
         m_checks[i] = check;
     }
@@ -96,7 +90,7 @@ void PalettePanel::createControls()
     m_insert->setObjectName(u"sounyuu"_s);
     m_insert->setToolTip(u"挿入ボタン"_s);
     m_insert->setFont(designFont(12, true));
-    m_insert->setGeometry(designRect(97, 7320, 1905, 375));
+    m_insert->setGeometry(twipsRect(97, 7320, 1905, 375));
     m_insert->setEnabled(false);
     connect(m_insert, &QPushButton::clicked, this, &PalettePanel::sounyuu_Click);
 }

@@ -5,8 +5,10 @@
 #include "app/commondialog.h"
 #include "app/mainwindow.h"
 #include "app/sourceeditor.h"
+#include "app/viewsettings.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -29,6 +31,7 @@ private Q_SLOTS:
     void menuTree();
     void tabOrder();
     void startUpValues();
+    void versionShowsTheAboutBox();
 
     void insertAtCaretTwice();
     void insertReplacesSelection();
@@ -248,6 +251,33 @@ void TestMainWindow::startUpValues()
     QCOMPARE(dialog->fontSize(), 10.0);
     QCOMPARE(dialog->filter(), u"HTMLﾌｧｲﾙ(*.html;*.htm)|*.html;*.htm|TEXTﾌｧｲﾙ(*.txt)|*.txt|すべてのﾌｧｲﾙ(*.*)|*.*"_s);
     QCOMPARE(source()->selAlignment(), int(SourceEditor::AlignLeft));
+    QCOMPARE(m_window->viewSettings()->strFont(), u"ＭＳ　Ｐゴシック"_s);
+    QCOMPARE(m_window->viewSettings()->nFontSize(), 10);
+    // The editor keeps its design font until the user chooses one.
+    QCOMPARE(source()->font().pointSizeF(), 11.25);
+    // No sibling tool beside the test program.
+    for (const QString &tool : {u"mnuPLK"_s, u"mnuFNK"_s, u"mnuTMS"_s})
+        QVERIFY2(!control<QAction>(tool)->isEnabled(), qPrintable(tool));
+    QVERIFY(control<QAction>(u"mnuOptionTool"_s)->isEnabled());
+}
+
+void TestMainWindow::versionShowsTheAboutBox()
+{
+    QString shown;
+    QMetaObject::invokeMethod(
+        this,
+        [&shown] {
+            QWidget *box = QApplication::activeModalWidget();
+            if (!box)
+                return;
+            shown = box->objectName() + u' ' + box->windowTitle();
+            if (auto *ok = box->findChild<QPushButton *>(u"cmdOK"_s))
+                ok->click();
+        },
+        Qt::QueuedConnection);
+    control<QAction>(u"version"_s)->trigger();
+    QCOMPARE(shown, u"frmAbout タグポットのﾊﾞｰｼﾞｮﾝ情報"_s);
+    QVERIFY(!QApplication::activeModalWidget());
 }
 
 void TestMainWindow::insertAtCaretTwice()

@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/combobox.h"
 #include "app/commondialog.h"
-#include "app/menushortcutfilter.h"
+#include "app/mainwindow.h"
 #include "app/sourceeditor.h"
-#include "app/viewcaptions.h"
-#include "app/viewsettings.h"
 #include "fakefontdialog.h"
 
 #include <QAction>
@@ -12,74 +10,32 @@
 #include <QClipboard>
 #include <QDialog>
 #include <QLineEdit>
-#include <QMainWindow>
-#include <QMenuBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTextBlock>
-#include <QToolBar>
 
 #include <memory>
 
 using namespace Qt::StringLiterals;
 
-// A window with the view menu as the main window has it, an editor and an
-// editable combo, the view commands wired and the filter installed.
-class Fixture : public QMainWindow
+// The main window with a stand-in font dialog.
+class Fixture : public MainWindow
 {
 public:
     Fixture()
+        : editor(source())
+        , combo(findChild<ComboBox *>(u"kind"_s))
     {
-        source = new SourceEditor(this);
-        source->setObjectName(u"source"_s);
-        setCentralWidget(source);
-        combo = new ComboBox(this);
-        combo->setObjectName(u"kind"_s);
-        addToolBar(u"palette"_s)->addWidget(combo);
-        dialog = new CommonDialog(this);
-        dialog->setObjectName(u"CommDlg1"_s);
         auto fake = std::make_unique<FakeFontDialog>();
         fontDialog = fake.get();
-        dialog->setBackend(std::move(fake));
-        dialog->setFontName(startFontName.toString());
-        dialog->setFontSize(startFontSize);
-
-        QMenu *view = menuBar()->addMenu(u"表示(&V)"_s);
-        QAction *fontName = addItem(view, u"FontNameset"_s, u"フォント(F)：ＭＳ　Ｐゴシック"_s, Qt::CTRL | Qt::Key_F);
-        QAction *fontSize = addItem(view, u"FontSizeset"_s, u"フォントサイズ(P)：10"_s, Qt::CTRL | Qt::Key_P);
-        view->addSeparator();
-        QAction *left = addItem(view, u"leftset"_s, u"左寄せ(L)"_s, Qt::CTRL | Qt::Key_L);
-        QAction *center = addItem(view, u"centerset"_s, u"センタリング(C)"_s, Qt::CTRL | Qt::Key_C);
-        QAction *right = addItem(view, u"rightset"_s, u"右寄せ(R)"_s, Qt::CTRL | Qt::Key_R);
-
-        settings = new ViewSettings(source, dialog, fontName, fontSize, this);
-        settings->readDialogFont();
-        connect(fontName, &QAction::triggered, settings, &ViewSettings::setEditorFont);
-        connect(fontSize, &QAction::triggered, settings, &ViewSettings::setEditorFont);
-        connect(left, &QAction::triggered, settings, &ViewSettings::alignLeft);
-        connect(center, &QAction::triggered, settings, &ViewSettings::alignCenter);
-        connect(right, &QAction::triggered, settings, &ViewSettings::alignRight);
-        filter = std::make_unique<MenuShortcutFilter>(this, view->actions());
-        qApp->installEventFilter(filter.get());
+        commonDialog()->setBackend(std::move(fake));
     }
 
     QAction *action(const QString &name) const { return findChild<QAction *>(name); }
 
-    SourceEditor *source;
+    SourceEditor *editor;
     ComboBox *combo;
-    CommonDialog *dialog;
     FakeFontDialog *fontDialog;
-    ViewSettings *settings;
-    std::unique_ptr<MenuShortcutFilter> filter;
-
-private:
-    QAction *addItem(QMenu *menu, const QString &name, const QString &caption, QKeyCombination key)
-    {
-        QAction *item = menu->addAction(caption);
-        item->setObjectName(name);
-        item->setShortcut(key);
-        return item;
-    }
 };
 
 class TestMenuShortcuts : public QObject
@@ -118,7 +74,7 @@ void TestMenuShortcuts::cleanup()
 
 void TestMenuShortcuts::prepareEditor()
 {
-    SourceEditor *source = m_window->source;
+    SourceEditor *source = m_window->editor;
     source->setPlainText(u"one\ntwo\nthree"_s);
     QTextCursor cursor(source->document());
     cursor.setPosition(4);
@@ -159,7 +115,7 @@ void TestMenuShortcuts::alignmentKeysReachTheMenu()
     QFETCH(bool, typingInCombo);
 
     prepareEditor();
-    SourceEditor *source = m_window->source;
+    SourceEditor *source = m_window->editor;
     source->setSelAlignment(start);
     QGuiApplication::clipboard()->setText(u"on the clipboard before"_s);
     QWidget *target = source;
@@ -199,13 +155,13 @@ void TestMenuShortcuts::fontKeysReachTheMenu()
     prepareEditor();
     m_window->fontDialog->answer = CommonDialog::Font{u"IPAGothic"_s, 12};
 
-    QTest::keyClick(m_window->source, Qt::Key(key), Qt::ControlModifier);
+    QTest::keyClick(m_window->editor, Qt::Key(key), Qt::ControlModifier);
 
     QCOMPARE(m_window->fontDialog->openedOn.size(), 1);
     QCOMPARE(m_window->action(u"FontNameset"_s)->text(), u"フォント(F):IPAGothic"_s);
     QCOMPARE(m_window->action(u"FontSizeset"_s)->text(), u"フォントサイズ(P)：12"_s);
-    QCOMPARE(m_window->source->font().pointSize(), 12);
-    QCOMPARE(m_window->source->toPlainText(), u"one\ntwo\nthree"_s);
+    QCOMPARE(m_window->editor->font().pointSize(), 12);
+    QCOMPARE(m_window->editor->toPlainText(), u"one\ntwo\nthree"_s);
 }
 
 void TestMenuShortcuts::copyKeysWithoutAMenuItemStillCopy_data()
@@ -234,7 +190,7 @@ void TestMenuShortcuts::copyKeysWithoutAMenuItemStillCopy()
     QSignalSpy centred(centre, &QAction::triggered);
 
     QDialog dialog(m_window.get());
-    QWidget *target = m_window->source;
+    QWidget *target = m_window->editor;
     if (inOtherWindow) {
         auto *field = new QLineEdit(u"two"_s, &dialog);
         field->selectAll();
@@ -249,7 +205,7 @@ void TestMenuShortcuts::copyKeysWithoutAMenuItemStillCopy()
 
     QCOMPARE(QGuiApplication::clipboard()->text(), copied);
     QCOMPARE(centred.count(), 0);
-    QCOMPARE(alignmentOfBlock(m_window->source, 1), 0);
+    QCOMPARE(alignmentOfBlock(m_window->editor, 1), 0);
 }
 
 QTEST_MAIN(TestMenuShortcuts)
