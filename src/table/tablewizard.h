@@ -12,7 +12,6 @@ class SourceEditor;
 class TableExtrasDialog;
 class TableWizardDialog;
 class WizardDialog;
-struct TableSettings;
 
 // The table wizard: frmTable1 with its two extended-settings dialogs,
 // frmTable2 and frmTable3. Each dialog exists at most once, is made on first

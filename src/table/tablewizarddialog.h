@@ -5,7 +5,6 @@
 
 class AttributeGroup;
 class QLineEdit;
-class QPushButton;
 class UpDown;
 enum class CountField;
 struct TableSettings;
