@@ -1,0 +1,132 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "table/tablewizard.h"
+
+#include "app/apptitle.h"
+#include "app/sourceeditor.h"
+#include "color/getcolorcode.h"
+#include "table/cellextrasdialog.h"
+#include "table/tablecounts.h"
+#include "table/tableextrasdialog.h"
+#include "table/tablemarkup.h"
+#include "table/tablewizarddialog.h"
+
+#include <QLocale>
+#include <QMessageBox>
+
+namespace {
+
+void showWarning(QWidget *parent, const QString &message)
+{
+    QMessageBox::warning(parent, appTitle.toString(), message);
+}
+
+QString countMessage(const CountError &error)
+{
+    const QString field = error.field == CountField::Rows ? QStringLiteral("行数") : QStringLiteral("列数");
+    if (error.problem == CountError::NotANumber)
+        return field + u"には数値を入力してください。";
+    return field + u"が大きすぎます。表のセルの数（行数×列数）は "
+         + QLocale(QLocale::Japanese, QLocale::Japan).toString(maxTableCells) + u" までです。";
+}
+
+} // namespace
+
+TableWizard::TableWizard(QWidget *mainWindow, SourceEditor *source, CommonDialog *colorDialog)
+    : QObject(mainWindow)
+    , m_mainWindow(mainWindow)
+    , m_source(source)
+    , m_colorDialog(colorDialog)
+    , m_message(&showWarning)
+{
+}
+
+TableWizard::~TableWizard()
+{
+    unloadAll();
+}
+
+void TableWizard::setMessageHook(MessageHook hook)
+{
+    m_message = std::move(hook);
+}
+
+void TableWizard::show()
+{
+    if (!m_wizard) {
+        m_wizard = new TableWizardDialog(m_mainWindow);
+        connect(m_wizard, &TableWizardDialog::okClicked, this, &TableWizard::insertTable);
+        connect(m_wizard, &TableWizardDialog::getColorClicked, this, &TableWizard::getColorCode);
+        connect(m_wizard, &TableWizardDialog::tableExtrasClicked, this, &TableWizard::showTableExtras);
+        connect(m_wizard, &TableWizardDialog::cellExtrasClicked, this, &TableWizard::showCellExtras);
+    }
+    const int result = m_wizard->exec();
+    if (result == WizardDialog::Discarded) {
+        delete m_wizard;
+        return;
+    }
+    // OK has inserted the table by now; Cancel leaves the document alone.
+    unloadAll();
+    if (result == QDialog::Accepted)
+        m_source->setFocus(Qt::OtherFocusReason);
+}
+
+TableExtrasDialog *TableWizard::tableExtras()
+{
+    if (!m_tableExtras)
+        m_tableExtras = new TableExtrasDialog(m_mainWindow);
+    return m_tableExtras;
+}
+
+CellExtrasDialog *TableWizard::cellExtras()
+{
+    if (!m_cellExtras)
+        m_cellExtras = new CellExtrasDialog(m_mainWindow);
+    return m_cellExtras;
+}
+
+void TableWizard::showTableExtras()
+{
+    runExtras(tableExtras());
+}
+
+void TableWizard::showCellExtras()
+{
+    runExtras(cellExtras());
+}
+
+void TableWizard::runExtras(WizardDialog *dialog)
+{
+    // "閉じる" (and Escape) only hide the dialog; its close box unloads it.
+    if (dialog->exec() == WizardDialog::Discarded)
+        delete dialog;
+}
+
+void TableWizard::insertTable()
+{
+    // A dialog the user never opened contributes its initial state.
+    TableSettings settings;
+    m_wizard->readInto(settings);
+    tableExtras()->readInto(settings);
+    cellExtras()->readInto(settings);
+
+    const auto size = tableSize(settings.rows, settings.cols);
+    if (const CountError *error = std::get_if<CountError>(&size)) {
+        m_message(m_wizard, countMessage(*error));
+        m_wizard->focusCount(error->field);
+        return;
+    }
+    m_source->setSelText(tableMarkup(settings, std::get<TableSize>(size)));
+    m_wizard->accept();
+}
+
+void TableWizard::getColorCode()
+{
+    GetColorCode(*m_colorDialog);
+}
+
+void TableWizard::unloadAll()
+{
+    delete m_wizard;
+    delete m_tableExtras;
+    delete m_cellExtras;
+}

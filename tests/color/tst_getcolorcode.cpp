@@ -1,0 +1,140 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/commondialog.h"
+#include "color/getcolorcode.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMainWindow>
+#include <QMimeData>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The colour dialog as the user would answer it: with the next colour of a
+// list, or a cancel when the list is empty. Records where each showing started.
+class ScriptedColors : public CommonDialog::Backend
+{
+public:
+    QList<QColor> answers;
+    QList<QColor> started;
+
+    std::optional<QString> openFile(QWidget *, const QString &, const QStringList &) override { return {}; }
+    std::optional<QString> saveFile(QWidget *, const QString &, const QStringList &) override { return {}; }
+    std::optional<CommonDialog::Font> font(QWidget *, const CommonDialog::Font &) override { return {}; }
+    std::optional<QColor> color(QWidget *, const QColor &initial) override
+    {
+        started << initial;
+        if (answers.isEmpty())
+            return std::nullopt;
+        return answers.takeFirst();
+    }
+};
+
+// Something the user copied elsewhere, in more than one format.
+void fillClipboard()
+{
+    auto *data = new QMimeData;
+    data->setText(u"copied text"_s);
+    data->setHtml(u"<b>copied</b>"_s);
+    data->setData(u"application/x-other"_s, "bytes");
+    QGuiApplication::clipboard()->setMimeData(data);
+}
+
+} // namespace
+
+class TestGetColorCode : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void copiesCode_data();
+    void copiesCode();
+    void opensOnLastColour();
+    void cancelLeavesClipboard();
+
+private:
+    QMainWindow *m_window = nullptr;
+    CommonDialog *m_dialog = nullptr;
+    ScriptedColors *m_colors = nullptr;
+};
+
+void TestGetColorCode::init()
+{
+    m_window = new QMainWindow;
+    m_dialog = new CommonDialog(m_window);
+    m_dialog->setObjectName(u"CommDlg1"_s);
+    auto colors = std::make_unique<ScriptedColors>();
+    m_colors = colors.get();
+    m_dialog->setBackend(std::move(colors));
+}
+
+void TestGetColorCode::cleanup()
+{
+    delete m_window;
+}
+
+void TestGetColorCode::copiesCode_data()
+{
+    QTest::addColumn<QColor>("chosen");
+    QTest::addColumn<QString>("code");
+
+    QTest::addRow("white") << QColor(255, 255, 255) << u"FFFFFF"_s;
+    QTest::addRow("black") << QColor(0, 0, 0) << u"000000"_s;
+    QTest::addRow("red 255, green 0, blue 16") << QColor(255, 0, 16) << u"FF0010"_s;
+    QTest::addRow("dark blue") << QColor(0, 0, 128) << u"000080"_s;
+    QTest::addRow("small parts keep two digits") << QColor(5, 0, 171) << u"0500AB"_s;
+    QTest::addRow("pure green") << QColor(0, 255, 0) << u"00FF00"_s;
+}
+
+// The six digits replace whatever the clipboard held, in every format.
+void TestGetColorCode::copiesCode()
+{
+    QFETCH(QColor, chosen);
+    QFETCH(QString, code);
+
+    fillClipboard();
+    m_colors->answers = {chosen};
+    QVERIFY(GetColorCode(*m_dialog));
+
+    QCOMPARE(m_dialog->flags(), 9);
+    const QMimeData *data = QGuiApplication::clipboard()->mimeData();
+    QVERIFY(data);
+    QCOMPARE(data->formats(), QStringList{u"text/plain"_s});
+    QCOMPARE(data->text(), code);
+    QCOMPARE(QGuiApplication::clipboard()->text(), code);
+}
+
+void TestGetColorCode::opensOnLastColour()
+{
+    m_colors->answers = {QColor(255, 0, 16), QColor(0, 0, 128)};
+    QVERIFY(GetColorCode(*m_dialog));
+    QVERIFY(GetColorCode(*m_dialog));
+    QVERIFY(!GetColorCode(*m_dialog));
+
+    const QList<QColor> started{QColor(0, 0, 0), QColor(255, 0, 16), QColor(0, 0, 128)};
+    QCOMPARE(m_colors->started, started);
+    QCOMPARE(m_dialog->color(), 0x800000u);
+}
+
+void TestGetColorCode::cancelLeavesClipboard()
+{
+    m_colors->answers = {QColor(255, 0, 16)};
+    QVERIFY(GetColorCode(*m_dialog));
+    fillClipboard();
+
+    QVERIFY(!GetColorCode(*m_dialog));
+    const QMimeData *data = QGuiApplication::clipboard()->mimeData();
+    QVERIFY(data);
+    QCOMPARE(data->text(), u"copied text"_s);
+    QCOMPARE(data->html(), u"<b>copied</b>"_s);
+    QCOMPARE(data->data(u"application/x-other"_s), QByteArray("bytes"));
+    QCOMPARE(m_dialog->color(), 0x1000FFu);
+}
+
+QTEST_MAIN(TestGetColorCode)
+#include "tst_getcolorcode.moc"
