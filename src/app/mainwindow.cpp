@@ -11,7 +11,9 @@
 #include "app/uifonts.h"
 #include "app/viewcaptions.h"
 #include "app/viewsettings.h"
+#include "color/getcolorcode.h"
 #include "palette/palettepanel.h"
+#include "table/tablewizard.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -108,6 +110,14 @@ void MainWindow::connectCommands()
         action->setEnabled(true);
         connect(action, &QAction::triggered, m_view, slot);
     }
+
+    auto *tableWizard = new TableWizard(this, m_source, m_commonDialog);
+    QAction *tableItem = item(u"TableWizard"_s);
+    tableItem->setEnabled(true);
+    connect(tableItem, &QAction::triggered, tableWizard, &TableWizard::show);
+    QAction *colorItem = item(u"GetColors"_s);
+    colorItem->setEnabled(true);
+    connect(colorItem, &QAction::triggered, this, [this] { GetColorCode(*m_commonDialog); });
 
     QAction *version = item(u"version"_s);
     version->setEnabled(true);

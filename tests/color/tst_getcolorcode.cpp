@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/commondialog.h"
-#include "color/getcolorcode.h"
+#include "app/mainwindow.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QMainWindow>
+#include <QAction>
 #include <QMimeData>
 #include <QTest>
 
@@ -58,16 +58,18 @@ private Q_SLOTS:
     void cancelLeavesClipboard();
 
 private:
-    QMainWindow *m_window = nullptr;
+    // The command as the user starts it: the Tools menu item.
+    void getColors() { m_window->findChild<QAction *>(u"GetColors"_s)->trigger(); }
+
+    MainWindow *m_window = nullptr;
     CommonDialog *m_dialog = nullptr;
     ScriptedColors *m_colors = nullptr;
 };
 
 void TestGetColorCode::init()
 {
-    m_window = new QMainWindow;
-    m_dialog = new CommonDialog(m_window);
-    m_dialog->setObjectName(u"CommDlg1"_s);
+    m_window = new MainWindow;
+    m_dialog = m_window->commonDialog();
     auto colors = std::make_unique<ScriptedColors>();
     m_colors = colors.get();
     m_dialog->setBackend(std::move(colors));
@@ -99,7 +101,7 @@ void TestGetColorCode::copiesCode()
 
     fillClipboard();
     m_colors->answers = {chosen};
-    QVERIFY(GetColorCode(*m_dialog));
+    getColors();
 
     QCOMPARE(m_dialog->flags(), 9);
     const QMimeData *data = QGuiApplication::clipboard()->mimeData();
@@ -112,9 +114,9 @@ void TestGetColorCode::copiesCode()
 void TestGetColorCode::opensOnLastColour()
 {
     m_colors->answers = {QColor(255, 0, 16), QColor(0, 0, 128)};
-    QVERIFY(GetColorCode(*m_dialog));
-    QVERIFY(GetColorCode(*m_dialog));
-    QVERIFY(!GetColorCode(*m_dialog));
+    getColors();
+    getColors();
+    getColors();
 
     const QList<QColor> started{QColor(0, 0, 0), QColor(255, 0, 16), QColor(0, 0, 128)};
     QCOMPARE(m_colors->started, started);
@@ -124,10 +126,10 @@ void TestGetColorCode::opensOnLastColour()
 void TestGetColorCode::cancelLeavesClipboard()
 {
     m_colors->answers = {QColor(255, 0, 16)};
-    QVERIFY(GetColorCode(*m_dialog));
+    getColors();
     fillClipboard();
 
-    QVERIFY(!GetColorCode(*m_dialog));
+    getColors();
     const QMimeData *data = QGuiApplication::clipboard()->mimeData();
     QVERIFY(data);
     QCOMPARE(data->text(), u"copied text"_s);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/combobox.h"
 #include "app/commondialog.h"
+#include "app/mainwindow.h"
 #include "app/sourceeditor.h"
 #include "table/cellextrasdialog.h"
 #include "table/tableextrasdialog.h"
@@ -13,7 +14,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMainWindow>
+#include <QAction>
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
@@ -161,7 +162,7 @@ private:
     void setDocument(const QString &text);
     bool click(QDialog *dialog, const QString &button);
 
-    QMainWindow *m_window = nullptr;
+    MainWindow *m_window = nullptr;
     SourceEditor *m_source = nullptr;
     CommonDialog *m_commonDialog = nullptr;
     TableWizard *m_wizard = nullptr;
@@ -170,14 +171,12 @@ private:
 
 void TestTableWizard::init()
 {
-    m_window = new QMainWindow;
-    m_source = new SourceEditor(m_window);
-    m_source->setObjectName(u"source"_s);
-    m_window->setCentralWidget(m_source);
-    m_commonDialog = new CommonDialog(m_window);
-    m_commonDialog->setObjectName(u"CommDlg1"_s);
+    m_window = new MainWindow;
+    m_source = m_window->source();
+    m_commonDialog = m_window->commonDialog();
     m_commonDialog->setBackend(std::make_unique<FixedColor>(QColor(255, 0, 16)));
-    m_wizard = new TableWizard(m_window, m_source, m_commonDialog);
+    m_wizard = m_window->findChild<TableWizard *>();
+    QVERIFY(m_wizard);
     m_messages.clear();
     m_wizard->setMessageHook([this](QWidget *, const QString &message) { m_messages << message; });
     m_window->show();
@@ -238,7 +237,7 @@ void TestTableWizard::whenShown(const QString &name, std::function<void(QDialog 
 void TestTableWizard::runWizard(std::function<void(QDialog *)> steps)
 {
     whenShown(u"frmTable1"_s, std::move(steps));
-    m_wizard->show();
+    m_window->findChild<QAction *>(u"TableWizard"_s)->trigger();
 }
 
 bool TestTableWizard::applyEdits(QDialog *wizard, const QStringList &edits)
