@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window as the user meets it: controls, menu tree, tab order,
 // start-up values, the palette's three moves and the editor following the window.
-#include "app/combobox.h"
+#include "controls.h"
 #include "app/commondialog.h"
 #include "app/mainwindow.h"
 #include "app/sourceeditor.h"
@@ -49,26 +49,12 @@ private Q_SLOTS:
 
 private:
     template<typename T>
-    T *control(const QString &name)
-    {
-        T *found = m_window->findChild<T *>(name);
-        if (!found)
-            qFatal("no control named %s", qPrintable(name));
-        return found;
-    }
+    T *control(const QString &name) { return ::control<T>(m_window, name); }
     ComboBox *combo(const QString &name) { return control<ComboBox>(name); }
     QCheckBox *check(int n) { return control<QCheckBox>(u"Check%1"_s.arg(n)); }
     SourceEditor *source() { return control<SourceEditor>(u"source"_s); }
     QPushButton *insertButton() { return control<QPushButton>(u"sounyuu"_s); }
 
-    // What the combo does when the user picks an item from its list.
-    static void pick(ComboBox *box, const QString &item)
-    {
-        const int index = box->findText(item);
-        QVERIFY2(index >= 0, qPrintable(u"no item "_s + item + u" in "_s + box->objectName()));
-        box->setCurrentIndex(index);
-        Q_EMIT box->activated(index);
-    }
     void chooseTag(const QString &category, const QString &tag)
     {
         pick(combo(u"kind"_s), category);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Every tag of every category through the real window: what choosing it
 // shows, and what Insert writes into the editor.
-#include "app/combobox.h"
+#include "controls.h"
 #include "app/mainwindow.h"
 #include "app/sourceeditor.h"
 #include "palette/catalogue.h"
@@ -27,23 +27,12 @@ private Q_SLOTS:
 
 private:
     template<typename T>
-    T *control(const QString &name)
-    {
-        T *found = m_window->findChild<T *>(name);
-        if (!found)
-            qFatal("no control named %s", qPrintable(name));
-        return found;
-    }
+    T *control(const QString &name) { return ::control<T>(m_window, name); }
     ComboBox *combo(const QString &name) { return control<ComboBox>(name); }
     QCheckBox *check(int n) { return control<QCheckBox>(u"Check%1"_s.arg(n)); }
     QLabel *label(int n) { return control<QLabel>(u"Label%1"_s.arg(n)); }
     ComboBox *attribute(int n) { return combo(u"zokusei%1"_s.arg(n)); }
 
-    static void pick(ComboBox *box, int index)
-    {
-        box->setCurrentIndex(index);
-        Q_EMIT box->activated(index);
-    }
     void chooseTag(int kind, int tagu)
     {
         pick(combo(u"kind"_s), kind);
