@@ -70,4 +70,4 @@ struct WrittenText {
 WrittenText writeText(QStringView text, const TextFormat &format);
 
 // How many unencodable characters writeText lists at most.
-inline constexpr qsizetype unencodableListed = 20;
+inline constexpr qsizetype unencodableListed = 10;
