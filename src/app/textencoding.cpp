@@ -74,8 +74,11 @@ bool isHalfWidthKatakana(QChar c)
 // of a character, so the bytes can be decoded a piece at a time, ending each
 // piece after a line feed. A bad sequence then stops the work early, which
 // matters when a large file is tried in an encoding it is not in.
+// The EUC-JP converter lets the bytes 0x80-0x8D through as C1 controls; they
+// are not EUC-JP, but they are what Shift_JIS lead bytes turn into.
 std::optional<QString> decodeByPieces(QByteArrayView bytes, TextEncoding encoding)
 {
+    const bool refuseC1 = encoding == TextEncoding::EucJp;
     constexpr qsizetype pieceSize = qsizetype(1) << 20;
     QStringDecoder decoder(converterName(encoding), strictFlags);
     if (!decoder.isValid())
@@ -95,9 +98,10 @@ std::optional<QString> decodeByPieces(QByteArrayView bytes, TextEncoding encodin
         if (written + room > text.size())
             text.resize(written + room);
         QChar *const start = text.data() + written;
-        written += decoder.appendToBuffer(start, piece) - start;
-        if (decoder.hasError())
+        const qsizetype decoded = decoder.appendToBuffer(start, piece) - start;
+        if (decoder.hasError() || (refuseC1 && hasC1Control(QStringView(start, decoded))))
             return std::nullopt;
+        written += decoded;
         from = to;
     }
     text.truncate(written);
@@ -332,15 +336,8 @@ std::optional<QString> decodeStrictly(QByteArrayView bytes, TextEncoding encodin
     switch (encoding) {
     case TextEncoding::Utf8:
     case TextEncoding::ShiftJis:
+    case TextEncoding::EucJp:
         return decodeByPieces(bytes, encoding);
-    case TextEncoding::EucJp: {
-        // The converter lets the bytes 0x80-0x8D through as C1 controls; they
-        // are not EUC-JP, but they are what Shift_JIS lead bytes turn into.
-        auto text = decodeByPieces(bytes, encoding);
-        if (text && hasC1Control(*text))
-            return std::nullopt;
-        return text;
-    }
     case TextEncoding::Utf16Le:
     case TextEncoding::Utf16Be: {
         // Qt quietly replaces an odd last byte and passes lone surrogates on.
