@@ -11,6 +11,8 @@
 #include <QFile>
 #include <QLabel>
 #include <QMainWindow>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
@@ -189,8 +191,15 @@ private slots:
     void asksAboutUnsavedChanges_data();
     void asksAboutUnsavedChanges();
     void survivesRandomFiles();
+    void realQuestionButtons_data();
+    void realQuestionButtons();
+    void realErrorMessage();
 
 private:
+    // Clicks the button captioned caption of the message box that is about
+    // to run modally, noting every button caption it shows.
+    void clickWhenShown(const QString &caption, QStringList *captions);
+
     QString copyOfFixture(const QString &name);
     QString statusText() const;
 
@@ -713,6 +722,73 @@ void TestDocumentFiles::survivesRandomFiles()
     }
     QVERIFY(opened > 200);
     QVERIFY(opened < 1800);
+}
+
+void TestDocumentFiles::clickWhenShown(const QString &caption, QStringList *captions)
+{
+    QMetaObject::invokeMethod(
+        this,
+        [caption, captions] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            QAbstractButton *chosen = nullptr;
+            for (QAbstractButton *button : box->buttons()) {
+                *captions << button->text();
+                if (button->text() == caption)
+                    chosen = button;
+            }
+            if (chosen)
+                chosen->click();
+            else
+                box->reject();
+        },
+        Qt::QueuedConnection);
+}
+
+void TestDocumentFiles::realQuestionButtons_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<bool>("kept");
+    QTest::addColumn<int>("saveDialogs");
+
+    QTest::addRow("保存しない discards") << u"保存しない"_qs << false << 0;
+    QTest::addRow("キャンセル keeps") << u"キャンセル"_qs << true << 0;
+    QTest::addRow("保存する saves first: its cancelled dialog keeps") << u"保存する"_qs << true << 1;
+}
+
+// The real message box: Japanese buttons, each giving its answer.
+void TestDocumentFiles::realQuestionButtons()
+{
+    QFETCH(QString, button);
+    QFETCH(bool, kept);
+    QFETCH(int, saveDialogs);
+
+    Window window;
+    window.dialog->setBackend(std::make_unique<ScriptedDialogs>(&m_dialogs));
+    window.show();
+    window.editor->setSelText(u"編集"_qs);
+    QStringList captions;
+    clickWhenShown(button, &captions);
+    window.files->newDocument();
+
+    captions.sort();
+    QStringList expected{u"保存する"_qs, u"保存しない"_qs, u"キャンセル"_qs};
+    expected.sort();
+    QCOMPARE(captions, expected);
+    QCOMPARE(editorText(window.editor), kept ? u"編集"_qs : QString());
+    QCOMPARE(m_dialogs.offeredSave.size(), saveDialogs);
+}
+
+void TestDocumentFiles::realErrorMessage()
+{
+    Window window;
+    window.show();
+    const QString missing = m_dir->filePath(u"missing.html"_qs);
+    QStringList captions;
+    clickWhenShown(u"OK"_qs, &captions);
+    QVERIFY(!window.files->openPath(missing));
+    QCOMPARE(captions, QStringList{u"OK"_qs});
 }
 
 QTEST_MAIN(TestDocumentFiles)
