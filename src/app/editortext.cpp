@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/editortext.h"
+
+#include <QPlainTextDocumentLayout>
+#include <QPlainTextEdit>
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include <algorithm>
+
+void setEditorText(QPlainTextEdit *editor, const QString &text)
+{
+    QTextDocument *old = editor->document();
+    // The editor deletes only the document it made itself, and does so at once.
+    const bool oldIsOurs = old->parent() == editor;
+    auto *document = new QTextDocument(editor);
+    document->setDefaultFont(old->defaultFont());
+    document->setDefaultTextOption(old->defaultTextOption());
+    document->setDocumentMargin(old->documentMargin());
+    document->setUndoRedoEnabled(false);
+    if (!text.isEmpty())
+        QTextCursor(document).insertText(text);
+    document->setUndoRedoEnabled(true);
+    document->setModified(false);
+    document->setDocumentLayout(new QPlainTextDocumentLayout(document));
+    editor->setDocument(document);
+    if (oldIsOurs)
+        delete old;
+}
+
+QString editorText(const QPlainTextEdit *editor)
+{
+    QString text = editor->document()->toRawText();
+    std::replace(text.begin(), text.end(), QChar(QChar::ParagraphSeparator), QChar(u'\n'));
+    return text;
+}
+
+bool holdsText(QStringView shown, QStringView text)
+{
+    if (shown == text)
+        return true;
+    if (shown.size() != text.size())
+        return false;
+    for (qsizetype i = 0; i < shown.size(); ++i) {
+        const char16_t a = shown[i].unicode();
+        const char16_t b = text[i].unicode();
+        if (a != b && !(a == u'\n' && (b == QChar::ParagraphSeparator || b == 0xFDD0 || b == 0xFDD1)))
+            return false;
+    }
+    return true;
+}
