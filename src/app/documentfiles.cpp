@@ -70,7 +70,6 @@ DocumentFiles::DocumentFiles(QMainWindow *window, SourceEditor *editor, CommonDi
     , m_status(new QLabel(window))
     , m_backend(std::make_unique<MessageBoxes>())
 {
-    m_dialog->setFilter(documentFilter.toString());
     m_status->setObjectName(u"fileFormat"_qs);
     m_window->statusBar()->addPermanentWidget(m_status);
     connect(m_editor, &SourceEditor::modificationChanged, m_window, &QWidget::setWindowModified);

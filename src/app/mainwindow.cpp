@@ -4,6 +4,7 @@
 #include "app/aboutbox.h"
 #include "app/apptitle.h"
 #include "app/commondialog.h"
+#include "app/documentfiles.h"
 #include "app/editorlayout.h"
 #include "app/menushortcutfilter.h"
 #include "app/sourceeditor.h"
@@ -16,6 +17,7 @@
 #include "table/tablewizard.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QEvent>
 #include <QIcon>
 #include <QMenuBar>
@@ -97,31 +99,35 @@ QAction *MainWindow::item(const QString &name) const
     return action;
 }
 
+// Each command enables its menu item as it is connected.
+template<typename Receiver, typename Slot>
+void MainWindow::wire(const QString &name, Receiver *receiver, Slot slot)
+{
+    QAction *action = item(name);
+    action->setEnabled(true);
+    connect(action, &QAction::triggered, receiver, slot);
+}
+
 void MainWindow::connectCommands()
 {
+    m_files = new DocumentFiles(this, m_source, m_commonDialog);
+    wire(u"new"_s, m_files, &DocumentFiles::newDocument);
+    wire(u"open"_s, m_files, &DocumentFiles::openDocument);
+    wire(u"save"_s, m_files, &DocumentFiles::saveDocument);
+    wire(u"exit"_s, m_files, &DocumentFiles::exitProgram);
+
     m_view = new ViewSettings(m_source, m_commonDialog, item(u"FontNameset"_s), item(u"FontSizeset"_s), this);
-    const std::pair<const char16_t *, void (ViewSettings::*)()> viewCommands[] = {
-        {u"FontNameset", &ViewSettings::setEditorFont}, {u"FontSizeset", &ViewSettings::setEditorFont},
-        {u"leftset", &ViewSettings::alignLeft},         {u"centerset", &ViewSettings::alignCenter},
-        {u"rightset", &ViewSettings::alignRight},
-    };
-    for (const auto &[name, slot] : viewCommands) {
-        QAction *action = item(QString::fromUtf16(name));
-        action->setEnabled(true);
-        connect(action, &QAction::triggered, m_view, slot);
-    }
+    wire(u"FontNameset"_s, m_view, &ViewSettings::setEditorFont);
+    wire(u"FontSizeset"_s, m_view, &ViewSettings::setEditorFont);
+    wire(u"leftset"_s, m_view, &ViewSettings::alignLeft);
+    wire(u"centerset"_s, m_view, &ViewSettings::alignCenter);
+    wire(u"rightset"_s, m_view, &ViewSettings::alignRight);
 
     auto *tableWizard = new TableWizard(this, m_source, m_commonDialog);
-    QAction *tableItem = item(u"TableWizard"_s);
-    tableItem->setEnabled(true);
-    connect(tableItem, &QAction::triggered, tableWizard, &TableWizard::show);
-    QAction *colorItem = item(u"GetColors"_s);
-    colorItem->setEnabled(true);
-    connect(colorItem, &QAction::triggered, this, [this] { GetColorCode(*m_commonDialog); });
+    wire(u"TableWizard"_s, tableWizard, &TableWizard::show);
+    wire(u"GetColors"_s, this, [this] { GetColorCode(*m_commonDialog); });
 
-    QAction *version = item(u"version"_s);
-    version->setEnabled(true);
-    connect(version, &QAction::triggered, this, [this] { showAboutBox(this); });
+    wire(u"version"_s, this, [this] { showAboutBox(this); });
 
     // Text widgets claim Ctrl+C and friends for themselves; the menu's own
     // shortcuts must win while the editor or a palette combo has the focus.
@@ -167,7 +173,7 @@ void MainWindow::loadForm()
     m_commonDialog->setFontSize(startFontSize);
     m_source->setSelAlignment(SourceEditor::AlignLeft);
     m_view->readDialogFont();
-    m_commonDialog->setFilter(u"HTMLﾌｧｲﾙ(*.html;*.htm)|*.html;*.htm|TEXTﾌｧｲﾙ(*.txt)|*.txt|すべてのﾌｧｲﾙ(*.*)|*.*"_s);
+    m_commonDialog->setFilter(documentFilter.toString());
     m_launcher = new ToolLauncher(this, statusBar(), item(u"mnuPLK"_s), item(u"mnuFNK"_s), item(u"mnuTMS"_s));
 }
 
@@ -183,6 +189,15 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
     if (watched == m_client && event->type() == QEvent::Resize)
         layoutEditor();
     return QMainWindow::eventFilter(watched, event);
+}
+
+// Closing the window asks about unsaved changes first, like Exit.
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (m_files->queryClose())
+        event->accept();
+    else
+        event->ignore();
 }
 
 void MainWindow::changeEvent(QEvent *event)

@@ -4,6 +4,7 @@
 #include <QMainWindow>
 
 class CommonDialog;
+class DocumentFiles;
 class PalettePanel;
 class SourceEditor;
 class ToolLauncher;
@@ -21,9 +22,11 @@ public:
     SourceEditor *source() const { return m_source; }
     CommonDialog *commonDialog() const { return m_commonDialog; }
     ViewSettings *viewSettings() const { return m_view; }
+    DocumentFiles *documentFiles() const { return m_files; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
     void changeEvent(QEvent *event) override;
 
 private:
@@ -35,6 +38,8 @@ private:
     void layoutEditor();
 
     QAction *item(const QString &name) const;
+    template<typename Receiver, typename Slot>
+    void wire(const QString &name, Receiver *receiver, Slot slot);
 
     QMenu *addMenu(const QString &name, const QString &caption);
     QAction *addItem(QMenu *menu, const QString &name, const QString &caption, const QKeySequence &shortcut = {});
@@ -43,6 +48,7 @@ private:
     SourceEditor *m_source = nullptr;
     PalettePanel *m_palette = nullptr;
     CommonDialog *m_commonDialog = nullptr;
+    DocumentFiles *m_files = nullptr;
     ViewSettings *m_view = nullptr;
     ToolLauncher *m_launcher = nullptr;
 };

@@ -1,16 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/commondialog.h"
 #include "app/documentfiles.h"
+#include "app/mainwindow.h"
 #include "app/editortext.h"
 #include "app/filefilter.h"
 #include "app/sourceeditor.h"
 #include "palette/catalogue.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
-#include <QMainWindow>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRandomGenerator>
@@ -117,33 +118,20 @@ private:
     PromptScript *m_script;
 };
 
-// The main window as far as the document commands see it: the editor, the
-// shared dialog, and a close event that asks first.
-class Window : public QMainWindow
+// The main window, with names for what the document commands work on.
+class Window : public MainWindow
 {
 public:
     Window()
+        : editor(source())
+        , dialog(commonDialog())
+        , files(documentFiles())
     {
-        editor = new SourceEditor(this);
-        editor->setObjectName(u"source"_qs);
-        setCentralWidget(editor);
-        dialog = new CommonDialog(this);
-        dialog->setObjectName(u"CommDlg1"_qs);
-        files = new DocumentFiles(this, editor, dialog);
     }
 
     SourceEditor *editor;
     CommonDialog *dialog;
     DocumentFiles *files;
-
-protected:
-    void closeEvent(QCloseEvent *event) override
-    {
-        if (files->queryClose())
-            event->accept();
-        else
-            event->ignore();
-    }
 };
 
 QString caption(const QString &path)
@@ -634,14 +622,11 @@ void TestDocumentFiles::asksAboutUnsavedChanges()
     if (command == u"open")
         m_dialogs.opens << other;
 
-    if (command == u"new")
-        m_window->files->newDocument();
-    else if (command == u"open")
-        m_window->files->openDocument();
-    else if (command == u"exit")
-        m_window->files->exitProgram();
-    else
+    // The commands as the user gives them: the File menu's items, or the window's close box.
+    if (command == u"close")
         m_window->close();
+    else
+        m_window->findChild<QAction *>(command)->trigger();
 
     QCOMPARE(m_prompts.saveQuestions.size(), reply == Reply::NotAsked ? 0 : 1);
     if (reply != Reply::NotAsked)

@@ -93,7 +93,8 @@ void TestMainWindow::cleanup()
 void TestMainWindow::designState()
 {
     QCOMPARE(m_window->objectName(), u"frmMain"_s);
-    QCOMPARE(m_window->windowTitle(), u"タグポット"_s);
+    QCOMPARE(m_window->windowTitle(), u"タグポット[*]"_s);
+    QVERIFY(!m_window->isWindowModified());
 
     ComboBox *kind = combo(u"kind"_s);
     QCOMPARE(kind->currentText(), u"タグ分類"_s);
