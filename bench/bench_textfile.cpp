@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Opens and saves a 50 MB Shift_JIS CRLF page and a 50 MB UTF-8 page through
 // the document commands, and times iconv on the same files for comparison.
-// Run offscreen: QT_QPA_PLATFORM=offscreen build/bench/bench_textfile
 #include "app/commondialog.h"
 #include "app/documentfiles.h"
 #include "app/editortext.h"
@@ -169,6 +168,8 @@ void run(const QTemporaryDir &dir, const char *label, const QString &name, const
 
 int main(int argc, char *argv[])
 {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QTemporaryDir dir;
     if (!dir.isValid())
