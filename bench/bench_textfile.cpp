@@ -16,6 +16,8 @@
 
 #include <cstdio>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 constexpr qsizetype pageBytes = 50'000'000;
@@ -46,13 +48,13 @@ public:
 QString page(qsizetype characters)
 {
     const QString lines[] = {
-        u"<P>第%1段落：ひらがなとカタカナ、漢字の混じった日本語の文章です。ﾊﾝｶｸｶﾀｶﾅも①㈱も。</P>"_qs,
-        u"<TABLE border='1' width='100%'><TR><TD align='center'>セル %1</TD><TD>表示とソース</TD></TR></TABLE>"_qs,
-        u"<A href='page%1.html'>次のページへ</A><BR>"_qs,
-        u"<!-- %1 -->"_qs,
-        u"<FONT color='#FF0000' size='3'>赤い文字 %1</FONT>"_qs,
+        u"<P>第%1段落：ひらがなとカタカナ、漢字の混じった日本語の文章です。ﾊﾝｶｸｶﾀｶﾅも①㈱も。</P>"_s,
+        u"<TABLE border='1' width='100%'><TR><TD align='center'>セル %1</TD><TD>表示とソース</TD></TR></TABLE>"_s,
+        u"<A href='page%1.html'>次のページへ</A><BR>"_s,
+        u"<!-- %1 -->"_s,
+        u"<FONT color='#FF0000' size='3'>赤い文字 %1</FONT>"_s,
     };
-    QString text = u"<HTML><HEAD><TITLE>ベンチマーク</TITLE></HEAD>\n<BODY>\n"_qs;
+    QString text = u"<HTML><HEAD><TITLE>ベンチマーク</TITLE></HEAD>\n<BODY>\n"_s;
     text.reserve(characters + 1000);
     for (int n = 0; text.size() < characters; ++n)
         text += lines[n % std::size(lines)].arg(n) + u'\n';
@@ -81,7 +83,7 @@ double timeIconv(const QStringList &arguments)
     timer.start();
     QProcess iconv;
     iconv.setStandardOutputFile(QProcess::nullDevice());
-    iconv.start(u"iconv"_qs, arguments);
+    iconv.start(u"iconv"_s, arguments);
     if (!iconv.waitForFinished(-1) || iconv.exitCode() != 0)
         return -1;
     return seconds(timer);
@@ -91,7 +93,7 @@ void run(const QTemporaryDir &dir, const char *label, const QString &name, const
          const char *iconvName)
 {
     const QString path = dir.filePath(name);
-    const QString saved = dir.filePath(u"saved-"_qs + name);
+    const QString saved = dir.filePath(u"saved-"_s + name);
     {
         const QByteArray written = pageBytesIn(format);
         QFile file(path);
@@ -143,7 +145,7 @@ void run(const QTemporaryDir &dir, const char *label, const QString &name, const
     QTextCursor cursor = editor->textCursor();
     cursor.movePosition(QTextCursor::End);
     editor->setTextCursor(cursor);
-    editor->setSelText(u"<!-- 追記 -->\r\n"_qs);
+    editor->setSelText(u"<!-- 追記 -->\r\n"_s);
     timer.restart();
     files->saveDocument();
     std::printf("  save edited: encode + write         %6.3f s  (target 1.0 s)\n", seconds(timer));
@@ -153,12 +155,12 @@ void run(const QTemporaryDir &dir, const char *label, const QString &name, const
     const WrittenText written = writeText(text, format);
     std::printf("    of which encoding alone           %6.3f s\n", seconds(timer));
 
-    const QString utf16 = dir.filePath(u"utf16-"_qs + name);
-    QProcess::execute(u"iconv"_qs, {u"-f"_qs, QString::fromLatin1(iconvName), u"-t"_qs, u"UTF-16LE"_qs, u"-o"_qs, utf16, path});
+    const QString utf16 = dir.filePath(u"utf16-"_s + name);
+    QProcess::execute(u"iconv"_s, {u"-f"_s, QString::fromLatin1(iconvName), u"-t"_s, u"UTF-16LE"_s, u"-o"_s, utf16, path});
     std::printf("  iconv %s -> UTF-16LE        %6.3f s\n", iconvName,
-                timeIconv({u"-f"_qs, QString::fromLatin1(iconvName), u"-t"_qs, u"UTF-16LE"_qs, path}));
+                timeIconv({u"-f"_s, QString::fromLatin1(iconvName), u"-t"_s, u"UTF-16LE"_s, path}));
     std::printf("  iconv UTF-16LE -> %s        %6.3f s\n", iconvName,
-                timeIconv({u"-f"_qs, u"UTF-16LE"_qs, u"-t"_qs, QString::fromLatin1(iconvName), utf16}));
+                timeIconv({u"-f"_s, u"UTF-16LE"_s, u"-t"_s, QString::fromLatin1(iconvName), utf16}));
     QFile::remove(utf16);
     QFile::remove(saved);
     QFile::remove(path);
@@ -174,7 +176,7 @@ int main(int argc, char *argv[])
     QTemporaryDir dir;
     if (!dir.isValid())
         qFatal("no temporary folder");
-    run(dir, "Shift_JIS page", u"page-sjis.html"_qs, {TextEncoding::ShiftJis, false, LineEnd::CrLf}, "CP932");
-    run(dir, "UTF-8 page", u"page-utf8.html"_qs, {TextEncoding::Utf8, false, LineEnd::Lf}, "UTF-8");
+    run(dir, "Shift_JIS page", u"page-sjis.html"_s, {TextEncoding::ShiftJis, false, LineEnd::CrLf}, "CP932");
+    run(dir, "UTF-8 page", u"page-utf8.html"_s, {TextEncoding::Utf8, false, LineEnd::Lf}, "UTF-8");
     return 0;
 }

@@ -7,6 +7,8 @@
 
 #include <cerrno>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 void fail(DiskFailure *failure, const QString &reason)
@@ -42,7 +44,7 @@ QString explainSystemReason(const QString &systemReason)
     };
     QString japanese;
     if (systemReason == u"Filename refers to a directory")
-        japanese = u"その名前はフォルダーです"_qs;
+        japanese = u"その名前はフォルダーです"_s;
     for (const Known &entry : known) {
         if (japanese.isEmpty() && systemReason == qt_error_string(entry.code))
             japanese = entry.japanese.toString();
@@ -56,20 +58,20 @@ bool readWholeFile(const QString &path, QByteArray *bytes, DiskFailure *failure)
 {
     const QFileInfo info(path);
     if (!info.exists()) {
-        fail(failure, u"ファイルが見つかりません"_qs);
+        fail(failure, u"ファイルが見つかりません"_s);
         return false;
     }
     if (info.isDir()) {
-        fail(failure, u"フォルダーは開けません"_qs);
+        fail(failure, u"フォルダーは開けません"_s);
         return false;
     }
     // A pipe or a device would block or never end.
     if (!info.isFile()) {
-        fail(failure, u"通常のファイルではありません"_qs);
+        fail(failure, u"通常のファイルではありません"_s);
         return false;
     }
     if (info.size() > largestDocument) {
-        fail(failure, u"ファイルが大きすぎます（開けるのは %1 MB まで）"_qs.arg(largestDocument >> 20));
+        fail(failure, u"ファイルが大きすぎます（開けるのは %1 MB まで）"_s.arg(largestDocument >> 20));
         return false;
     }
     QFile file(path);

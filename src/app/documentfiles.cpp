@@ -15,6 +15,8 @@
 #include <QPushButton>
 #include <QStatusBar>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 class MessageBoxes : public DocumentFiles::Backend
@@ -23,9 +25,9 @@ public:
     DocumentFiles::Answer askToSave(QWidget *parent, const QString &question) override
     {
         QMessageBox box(QMessageBox::Question, appTitle.toString(), question, QMessageBox::NoButton, parent);
-        QPushButton *save = box.addButton(u"保存する"_qs, QMessageBox::AcceptRole);
-        QPushButton *discard = box.addButton(u"保存しない"_qs, QMessageBox::DestructiveRole);
-        QPushButton *cancel = box.addButton(u"キャンセル"_qs, QMessageBox::RejectRole);
+        QPushButton *save = box.addButton(u"保存する"_s, QMessageBox::AcceptRole);
+        QPushButton *discard = box.addButton(u"保存しない"_s, QMessageBox::DestructiveRole);
+        QPushButton *cancel = box.addButton(u"キャンセル"_s, QMessageBox::RejectRole);
         box.setDefaultButton(save);
         box.setEscapeButton(cancel);
         box.exec();
@@ -39,8 +41,8 @@ public:
     bool askToSaveAsUtf8(QWidget *parent, const QString &question) override
     {
         QMessageBox box(QMessageBox::Warning, appTitle.toString(), question, QMessageBox::NoButton, parent);
-        QPushButton *utf8 = box.addButton(u"UTF-8 で保存する"_qs, QMessageBox::AcceptRole);
-        QPushButton *cancel = box.addButton(u"キャンセル"_qs, QMessageBox::RejectRole);
+        QPushButton *utf8 = box.addButton(u"UTF-8 で保存する"_s, QMessageBox::AcceptRole);
+        QPushButton *cancel = box.addButton(u"キャンセル"_s, QMessageBox::RejectRole);
         box.setDefaultButton(cancel);
         box.setEscapeButton(cancel);
         box.exec();
@@ -50,7 +52,7 @@ public:
     void showError(QWidget *parent, const QString &message) override
     {
         QMessageBox box(QMessageBox::Critical, appTitle.toString(), message, QMessageBox::NoButton, parent);
-        box.setEscapeButton(box.addButton(u"OK"_qs, QMessageBox::AcceptRole));
+        box.setEscapeButton(box.addButton(u"OK"_s, QMessageBox::AcceptRole));
         box.exec();
     }
 };
@@ -70,7 +72,7 @@ DocumentFiles::DocumentFiles(QMainWindow *window, SourceEditor *editor, CommonDi
     , m_status(new QLabel(window))
     , m_backend(std::make_unique<MessageBoxes>())
 {
-    m_status->setObjectName(u"fileFormat"_qs);
+    m_status->setObjectName(u"fileFormat"_s);
     m_window->statusBar()->addPermanentWidget(m_status);
     connect(m_editor, &SourceEditor::modificationChanged, m_window, &QWidget::setWindowModified);
     updateCaption();
@@ -227,7 +229,7 @@ void DocumentFiles::updateCaption()
 {
     QString caption = appTitle.toString();
     if (!m_captionPath.isEmpty())
-        caption += u"  - " + QString(m_captionPath).replace(u"[*]"_qs, u"[*][*]"_qs);
+        caption += u"  - " + QString(m_captionPath).replace(u"[*]"_s, u"[*][*]"_s);
     // Qt shows "[*]" as the unsaved-changes mark, or nothing.
     m_window->setWindowTitle(caption + u"[*]");
     m_window->setWindowModified(m_editor->document()->isModified());

@@ -3,6 +3,8 @@
 
 #include <QStringList>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 QString quoted(const QString &path)
@@ -12,7 +14,7 @@ QString quoted(const QString &path)
 
 QString characterName(char32_t character)
 {
-    const QString code = u"U+%1"_qs.arg(uint(character), 4, 16, QChar(u'0')).toUpper();
+    const QString code = u"U+%1"_s.arg(uint(character), 4, 16, QChar(u'0')).toUpper();
     if (QChar::isPrint(character) && !QChar::isSpace(character))
         return u"「" + QString::fromUcs4(&character, 1) + u"」（" + code + u"）";
     return code;
@@ -22,10 +24,10 @@ QString whereList(const WrittenText &written)
 {
     QStringList lines;
     for (const UnencodableCharacter &place : written.unencodable)
-        lines << u"　%1 行 %2 文字目：%3"_qs.arg(place.line).arg(place.column).arg(characterName(place.character));
+        lines << u"　%1 行 %2 文字目：%3"_s.arg(place.line).arg(place.column).arg(characterName(place.character));
     const qsizetype more = written.unencodableCount - written.unencodable.size();
     if (more > 0)
-        lines << u"　ほか %1 か所"_qs.arg(more);
+        lines << u"　ほか %1 か所"_s.arg(more);
     return lines.join(u'\n');
 }
 
@@ -34,7 +36,7 @@ QString whereList(const WrittenText &written)
 QString saveChangesQuestion(const QString &path)
 {
     if (path.isEmpty())
-        return u"新しい文書は保存されていません。保存しますか？\n\n保存しないと、変更は失われます。"_qs;
+        return u"新しい文書は保存されていません。保存しますか？\n\n保存しないと、変更は失われます。"_s;
     return u"ファイル" + quoted(path) + u"への変更を保存しますか？\n\n保存しないと、変更は失われます。";
 }
 
@@ -48,14 +50,14 @@ QString refusedMessage(const QString &path, Refusal refusal, const TextFormat &f
     QString reason;
     switch (refusal) {
     case Refusal::NotText:
-        reason = u"テキストファイルではありません（NUL 文字が含まれています）。"_qs;
+        reason = u"テキストファイルではありません（NUL 文字が含まれています）。"_s;
         break;
     case Refusal::BrokenAfterBom:
-        reason = u"先頭の BOM は %1 を示していますが、内容が %1 として正しくありません。"_qs.arg(encodingName(format.encoding));
+        reason = u"先頭の BOM は %1 を示していますが、内容が %1 として正しくありません。"_s.arg(encodingName(format.encoding));
         break;
     case Refusal::Undecodable:
     case Refusal::None:
-        reason = u"対応している文字コード（UTF-8、UTF-16、Shift_JIS、EUC-JP、ISO-2022-JP）のどれとしても正しく読めません。"_qs;
+        reason = u"対応している文字コード（UTF-8、UTF-16、Shift_JIS、EUC-JP、ISO-2022-JP）のどれとしても正しく読めません。"_s;
         break;
     }
     return openFailedMessage(path, reason);
@@ -71,7 +73,7 @@ QString saveFailedMessage(const QString &path, const QString &reason, bool oldFi
 
 QString saveAsUtf8Question(const QString &path, const TextFormat &format, const WrittenText &written, bool declared)
 {
-    QString question = u"この文書には %1 で書けない文字が %2 か所あります。\n\n"_qs.arg(encodingName(format.encoding))
+    QString question = u"この文書には %1 で書けない文字が %2 か所あります。\n\n"_s.arg(encodingName(format.encoding))
                            .arg(written.unencodableCount)
         + whereList(written) + u"\n\nファイル" + quoted(path) + u"を UTF-8 で保存しますか？";
     if (declared)

@@ -9,6 +9,8 @@
 
 #include <sys/stat.h>
 
+using namespace Qt::StringLiterals;
+
 class TestDiskFile : public QObject
 {
     Q_OBJECT
@@ -24,10 +26,10 @@ void TestDiskFile::readRefuses_data()
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("reason");
 
-    QTest::addRow("a missing file") << "missing" << u"見つかりません"_qs;
-    QTest::addRow("a folder") << "folder" << u"フォルダー"_qs;
-    QTest::addRow("a pipe, which would never end") << "fifo" << u"通常のファイルではありません"_qs;
-    QTest::addRow("a file beyond the largest document") << "huge" << u"大きすぎます"_qs;
+    QTest::addRow("a missing file") << "missing" << u"見つかりません"_s;
+    QTest::addRow("a folder") << "folder" << u"フォルダー"_s;
+    QTest::addRow("a pipe, which would never end") << "fifo" << u"通常のファイルではありません"_s;
+    QTest::addRow("a file beyond the largest document") << "huge" << u"大きすぎます"_s;
 }
 
 void TestDiskFile::readRefuses()
@@ -61,8 +63,8 @@ void TestDiskFile::writeKeepsModeAndLink()
 {
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    const QString target = dir.filePath(u"page.html"_qs);
-    const QString link = dir.filePath(u"link.html"_qs);
+    const QString target = dir.filePath(u"page.html"_s);
+    const QString link = dir.filePath(u"link.html"_s);
     QFile file(target);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write("old");

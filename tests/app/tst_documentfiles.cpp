@@ -26,6 +26,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+using namespace Qt::StringLiterals;
+
 using Answer = DocumentFiles::Answer;
 Q_DECLARE_METATYPE(Answer)
 
@@ -136,7 +138,7 @@ public:
 
 QString caption(const QString &path)
 {
-    return path.isEmpty() ? u"タグポット[*]"_qs : u"タグポット  - " + path + u"[*]";
+    return path.isEmpty() ? u"タグポット[*]"_s : u"タグポット  - " + path + u"[*]";
 }
 
 void insertAtStart(SourceEditor *editor, const QString &text)
@@ -230,15 +232,15 @@ QString TestDocumentFiles::copyOfFixture(const QString &name)
 
 QString TestDocumentFiles::statusText() const
 {
-    const auto *label = m_window->findChild<QLabel *>(u"fileFormat"_qs);
-    return label ? label->text() : u"(no status)"_qs;
+    const auto *label = m_window->findChild<QLabel *>(u"fileFormat"_s);
+    return label ? label->text() : u"(no status)"_s;
 }
 
 void TestDocumentFiles::startsAsNewDocument()
 {
     QCOMPARE(m_window->windowTitle(), caption({}));
     QCOMPARE(m_window->dialog->filter(), documentFilter.toString());
-    QCOMPARE(statusText(), u"文字コード: UTF-8　改行: CRLF"_qs);
+    QCOMPARE(statusText(), u"文字コード: UTF-8　改行: CRLF"_s);
 }
 
 void TestDocumentFiles::roundTrip_data()
@@ -247,18 +249,18 @@ void TestDocumentFiles::roundTrip_data()
     QTest::addColumn<QString>("status");
 
     QTest::addRow("Shift_JIS, CRLF, half-width katakana, NEC specials, 0x5C bytes")
-        << "sjis_crlf.html" << u"文字コード: Shift_JIS　改行: CRLF"_qs;
-    QTest::addRow("Shift_JIS, mixed line ends") << "sjis_mixed.txt" << u"文字コード: Shift_JIS　改行: CRLF"_qs;
-    QTest::addRow("Shift_JIS, LF, no final line end") << "sjis_lf_no_final.txt" << u"文字コード: Shift_JIS　改行: LF"_qs;
-    QTest::addRow("EUC-JP, LF") << "eucjp_lf.html" << u"文字コード: EUC-JP　改行: LF"_qs;
-    QTest::addRow("EUC-JP by its meta declaration") << "eucjp_meta.html" << u"文字コード: EUC-JP　改行: LF"_qs;
-    QTest::addRow("ISO-2022-JP, CRLF") << "iso2022jp_crlf.txt" << u"文字コード: ISO-2022-JP　改行: CRLF"_qs;
-    QTest::addRow("UTF-8, LF, a no-break space") << "utf8_lf.html" << u"文字コード: UTF-8　改行: LF"_qs;
-    QTest::addRow("UTF-8 with BOM, CRLF") << "utf8_bom_crlf.html" << u"文字コード: UTF-8 (BOM付き)　改行: CRLF"_qs;
-    QTest::addRow("UTF-16LE with BOM, CRLF") << "utf16le_bom_crlf.txt" << u"文字コード: UTF-16LE　改行: CRLF"_qs;
-    QTest::addRow("UTF-8, CR") << "utf8_cr.txt" << u"文字コード: UTF-8　改行: CR"_qs;
-    QTest::addRow("ASCII page declaring Shift_JIS") << "ascii_meta_sjis.html" << u"文字コード: Shift_JIS　改行: CRLF"_qs;
-    QTest::addRow("empty file") << "empty.txt" << u"文字コード: UTF-8　改行: CRLF"_qs;
+        << "sjis_crlf.html" << u"文字コード: Shift_JIS　改行: CRLF"_s;
+    QTest::addRow("Shift_JIS, mixed line ends") << "sjis_mixed.txt" << u"文字コード: Shift_JIS　改行: CRLF"_s;
+    QTest::addRow("Shift_JIS, LF, no final line end") << "sjis_lf_no_final.txt" << u"文字コード: Shift_JIS　改行: LF"_s;
+    QTest::addRow("EUC-JP, LF") << "eucjp_lf.html" << u"文字コード: EUC-JP　改行: LF"_s;
+    QTest::addRow("EUC-JP by its meta declaration") << "eucjp_meta.html" << u"文字コード: EUC-JP　改行: LF"_s;
+    QTest::addRow("ISO-2022-JP, CRLF") << "iso2022jp_crlf.txt" << u"文字コード: ISO-2022-JP　改行: CRLF"_s;
+    QTest::addRow("UTF-8, LF, a no-break space") << "utf8_lf.html" << u"文字コード: UTF-8　改行: LF"_s;
+    QTest::addRow("UTF-8 with BOM, CRLF") << "utf8_bom_crlf.html" << u"文字コード: UTF-8 (BOM付き)　改行: CRLF"_s;
+    QTest::addRow("UTF-16LE with BOM, CRLF") << "utf16le_bom_crlf.txt" << u"文字コード: UTF-16LE　改行: CRLF"_s;
+    QTest::addRow("UTF-8, CR") << "utf8_cr.txt" << u"文字コード: UTF-8　改行: CR"_s;
+    QTest::addRow("ASCII page declaring Shift_JIS") << "ascii_meta_sjis.html" << u"文字コード: Shift_JIS　改行: CRLF"_s;
+    QTest::addRow("empty file") << "empty.txt" << u"文字コード: UTF-8　改行: CRLF"_s;
 }
 
 // Open, then save under a new name without an edit: the same bytes.
@@ -278,7 +280,7 @@ void TestDocumentFiles::roundTrip()
     QCOMPARE(m_window->files->strOpen(), path);
     QCOMPARE(editorText(m_window->editor), readText(bytes).text);
 
-    const QString copy = m_dir->filePath(u"saved-"_qs + file);
+    const QString copy = m_dir->filePath(u"saved-"_s + file);
     m_dialogs.saves << copy;
     QVERIFY(m_window->files->saveDocument());
     QCOMPARE(readBytes(copy), bytes);
@@ -295,21 +297,21 @@ void TestDocumentFiles::editsKeepTheFormat_data()
     const QByteArray sjisMarkup("<HTML><HEAD><TITLE>\x83^\x83" "C\x83g\x83\x8b</TITLE>\r\n</HEAD>\r\n<BODY>\r\n\r\n<!--"
                                 "\x82\xb1\x82\xb1\x82\xc9\x96{\x95\xb6-->\r\n\r\n</BODY></HTML>");
     QTest::addRow("Shift_JIS CRLF page: palette markup at the top is Shift_JIS with CR LF")
-        << "sjis_crlf.html" << pageMarkup() << sjisMarkup + fixture(u"sjis_crlf.html"_qs);
+        << "sjis_crlf.html" << pageMarkup() << sjisMarkup + fixture(u"sjis_crlf.html"_s);
 
-    QByteArray allCrLf = fixture(u"sjis_mixed.txt"_qs);
+    QByteArray allCrLf = fixture(u"sjis_mixed.txt"_s);
     allCrLf.replace("\r\n", "\n").replace('\r', '\n').replace("\n", "\r\n");
     QTest::addRow("mixed line ends: all written in the style most lines use")
-        << "sjis_mixed.txt" << u"追加"_qs << QByteArray("\x92\xc7\x89\xc1") + allCrLf;
+        << "sjis_mixed.txt" << u"追加"_s << QByteArray("\x92\xc7\x89\xc1") + allCrLf;
 
     const QByteArray utf8Markup("<HTML><HEAD><TITLE>\xe3\x82\xbf\xe3\x82\xa4\xe3\x83\x88\xe3\x83\xab</TITLE>\n</HEAD>\n"
                                 "<BODY>\n\n<!--\xe3\x81\x93\xe3\x81\x93\xe3\x81\xab\xe6\x9c\xac\xe6\x96\x87-->\n\n</BODY></HTML>");
     QTest::addRow("UTF-8 LF page: markup lines end in LF, the no-break space stays")
-        << "utf8_lf.html" << pageMarkup() << utf8Markup + fixture(u"utf8_lf.html"_qs);
+        << "utf8_lf.html" << pageMarkup() << utf8Markup + fixture(u"utf8_lf.html"_s);
 
     QTest::addRow("UTF-16LE page: the BOM and CR LF stay")
-        << "utf16le_bom_crlf.txt" << u"追加\r\n"_qs
-        << QByteArray("\xff\xfe\xfd\x8f\xa0\x52\r\0\n\0", 10) + fixture(u"utf16le_bom_crlf.txt"_qs).sliced(2);
+        << "utf16le_bom_crlf.txt" << u"追加\r\n"_s
+        << QByteArray("\xff\xfe\xfd\x8f\xa0\x52\r\0\n\0", 10) + fixture(u"utf16le_bom_crlf.txt"_s).sliced(2);
 }
 
 void TestDocumentFiles::editsKeepTheFormat()
@@ -337,8 +339,8 @@ void TestDocumentFiles::editsKeepTheFormat()
 // dialog offers the saved one, and New clears it.
 void TestDocumentFiles::fileNameLinksTheCommands()
 {
-    const QString opened = copyOfFixture(u"sjis_crlf.html"_qs);
-    const QString saved = m_dir->filePath(u"saved.html"_qs);
+    const QString opened = copyOfFixture(u"sjis_crlf.html"_s);
+    const QString saved = m_dir->filePath(u"saved.html"_s);
     m_dialogs.opens << opened;
     QVERIFY(m_window->files->openDocument());
     QCOMPARE(m_dialogs.filters, nameFiltersFrom(documentFilter));
@@ -355,16 +357,16 @@ void TestDocumentFiles::fileNameLinksTheCommands()
     QCOMPARE(m_window->editor->document()->isEmpty(), true);
     QCOMPARE(m_window->files->strOpen(), opened);
     QCOMPARE(m_window->files->strNewFile(), saved);
-    QCOMPARE(statusText(), u"文字コード: UTF-8　改行: CRLF"_qs);
+    QCOMPARE(statusText(), u"文字コード: UTF-8　改行: CRLF"_s);
 }
 
 // A cancelled dialog ends the command: no reload, no overwrite, no failed load.
 void TestDocumentFiles::cancelledDialogsChangeNothing()
 {
-    const QString path = copyOfFixture(u"sjis_crlf.html"_qs);
+    const QString path = copyOfFixture(u"sjis_crlf.html"_s);
     const QByteArray bytes = readBytes(path);
     QVERIFY(m_window->files->openPath(path));
-    insertAtStart(m_window->editor, u"編集"_qs);
+    insertAtStart(m_window->editor, u"編集"_s);
     const QString edited = editorText(m_window->editor);
 
     QVERIFY(!m_window->files->openDocument());
@@ -386,12 +388,12 @@ void TestDocumentFiles::refusesToOpen_data()
     QTest::addColumn<bool>("createFile");
     QTest::addColumn<QString>("reason");
 
-    QTest::addRow("a picture") << fixture(u"not_text.png"_qs) << true << u"テキストファイルではありません"_qs;
+    QTest::addRow("a picture") << fixture(u"not_text.png"_s) << true << u"テキストファイルではありません"_s;
     QTest::addRow("bytes in no supported encoding") << QByteArray("<P>\x80\xff</P>") << true
-                                                     << u"どれとしても正しく読めません"_qs;
+                                                     << u"どれとしても正しく読めません"_s;
     QTest::addRow("a UTF-8 BOM before Shift_JIS") << QByteArray("\xef\xbb\xbf\x82\xa0") << true
-                                                  << u"UTF-8 として正しくありません"_qs;
-    QTest::addRow("a missing file") << QByteArray() << false << u"ファイルが見つかりません"_qs;
+                                                  << u"UTF-8 として正しくありません"_s;
+    QTest::addRow("a missing file") << QByteArray() << false << u"ファイルが見つかりません"_s;
 }
 
 // The document, caption and FileName stay; the message names the file and why.
@@ -401,13 +403,13 @@ void TestDocumentFiles::refusesToOpen()
     QFETCH(bool, createFile);
     QFETCH(QString, reason);
 
-    const QString current = copyOfFixture(u"eucjp_lf.html"_qs);
+    const QString current = copyOfFixture(u"eucjp_lf.html"_s);
     QVERIFY(m_window->files->openPath(current));
-    insertAtStart(m_window->editor, u"編集"_qs);
+    insertAtStart(m_window->editor, u"編集"_s);
     const QString edited = editorText(m_window->editor);
     const QString status = statusText();
 
-    const QString path = m_dir->filePath(u"refused.html"_qs);
+    const QString path = m_dir->filePath(u"refused.html"_s);
     if (createFile)
         writeBytes(path, bytes);
     m_dialogs.opens << path;
@@ -431,9 +433,9 @@ void TestDocumentFiles::failedSaveKeepsEverything_data()
     QTest::addColumn<QString>("reason");
     QTest::addColumn<bool>("sizeLimit");
 
-    QTest::addRow("into a missing folder") << "missing/page.html" << u"見つかりません"_qs << false;
-    QTest::addRow("onto a folder") << "folder" << u"フォルダーです"_qs << false;
-    QTest::addRow("past the file size limit, as on a full disk") << "sjis_crlf.html" << u"上限を超えました"_qs << true;
+    QTest::addRow("into a missing folder") << "missing/page.html" << u"見つかりません"_s << false;
+    QTest::addRow("onto a folder") << "folder" << u"フォルダーです"_s << false;
+    QTest::addRow("past the file size limit, as on a full disk") << "sjis_crlf.html" << u"上限を超えました"_s << true;
 }
 
 // What a failed save leaves: the old file, the document still unsaved, caption
@@ -444,9 +446,9 @@ void TestDocumentFiles::failedSaveKeepsEverything()
     QFETCH(QString, reason);
     QFETCH(bool, sizeLimit);
 
-    const QString opened = copyOfFixture(u"sjis_crlf.html"_qs);
+    const QString opened = copyOfFixture(u"sjis_crlf.html"_s);
     const QByteArray bytes = readBytes(opened);
-    QVERIFY(QDir(m_dir->path()).mkdir(u"folder"_qs));
+    QVERIFY(QDir(m_dir->path()).mkdir(u"folder"_s));
     QVERIFY(m_window->files->openPath(opened));
     insertAtStart(m_window->editor, pageMarkup());
     const QString path = m_dir->filePath(target);
@@ -503,7 +505,7 @@ void TestDocumentFiles::failedSaveKeepsEverything()
 
     QVERIFY(!outcome.saved);
     QCOMPARE(readBytes(opened), bytes);
-    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList{u"sjis_crlf.html"_qs});
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList{u"sjis_crlf.html"_s});
     QCOMPARE(outcome.errors.size(), 1);
     QVERIFY2(outcome.errors[0].contains(path), qPrintable(outcome.errors[0]));
     QVERIFY2(outcome.errors[0].contains(reason), qPrintable(outcome.errors[0]));
@@ -543,7 +545,7 @@ void TestDocumentFiles::offersUtf8ForUnencodable()
     cursor.movePosition(QTextCursor::NextBlock);
     cursor.movePosition(QTextCursor::EndOfBlock);
     m_window->editor->setTextCursor(cursor);
-    m_window->editor->setSelText(u"😀"_qs);
+    m_window->editor->setSelText(u"😀"_s);
     const QString text = editorText(m_window->editor);
     const qsizetype column = text.section(u'\n', 1, 1).size() - 1;
 
@@ -556,9 +558,9 @@ void TestDocumentFiles::offersUtf8ForUnencodable()
     QCOMPARE(whileAsked, bytes);
     QCOMPARE(m_prompts.utf8Questions.size(), 1);
     const QString question = m_prompts.utf8Questions[0];
-    QVERIFY2(question.contains(u"2 行 %1 文字目：「😀」（U+1F600）"_qs.arg(column)), qPrintable(question));
+    QVERIFY2(question.contains(u"2 行 %1 文字目：「😀」（U+1F600）"_s.arg(column)), qPrintable(question));
     QVERIFY2(question.contains(encoding), qPrintable(question));
-    QCOMPARE(question.contains(u"meta charset"_qs), declared);
+    QCOMPARE(question.contains(u"meta charset"_s), declared);
     if (!answer) {
         QCOMPARE(readBytes(path), bytes);
         QVERIFY(m_window->isWindowModified());
@@ -569,7 +571,7 @@ void TestDocumentFiles::offersUtf8ForUnencodable()
     QCOMPARE(readBytes(path), withLineEnds(text, format.lineEnd).toUtf8());
     QVERIFY(!m_window->isWindowModified());
     QCOMPARE(m_window->files->format().encoding, TextEncoding::Utf8);
-    QCOMPARE(statusText(), u"文字コード: UTF-8　改行: "_qs + lineEndName(format.lineEnd));
+    QCOMPARE(statusText(), u"文字コード: UTF-8　改行: "_s + lineEndName(format.lineEnd));
     QCOMPARE(m_window->files->strNewFile(), path);
 }
 
@@ -602,12 +604,12 @@ void TestDocumentFiles::asksAboutUnsavedChanges()
     QFETCH(QString, command);
     QFETCH(Reply, reply);
 
-    const QString path = copyOfFixture(u"sjis_crlf.html"_qs);
-    const QString other = copyOfFixture(u"utf8_lf.html"_qs);
-    const QString saved = m_dir->filePath(u"saved.html"_qs);
+    const QString path = copyOfFixture(u"sjis_crlf.html"_s);
+    const QString other = copyOfFixture(u"utf8_lf.html"_s);
+    const QString saved = m_dir->filePath(u"saved.html"_s);
     QVERIFY(m_window->files->openPath(path));
     if (reply != Reply::NotAsked)
-        insertAtStart(m_window->editor, u"編集"_qs);
+        insertAtStart(m_window->editor, u"編集"_s);
     const QString before = editorText(m_window->editor);
     if (reply == Reply::Save)
         m_prompts.saveAnswers << Answer::Save;
@@ -663,14 +665,14 @@ void TestDocumentFiles::asksAboutUnsavedChanges()
 // refused with one message and the document kept, or written back as it was.
 void TestDocumentFiles::survivesRandomFiles()
 {
-    const QList<QByteArray> seeds{fixture(u"sjis_crlf.html"_qs), fixture(u"eucjp_lf.html"_qs),
-                                  fixture(u"iso2022jp_crlf.txt"_qs), fixture(u"utf8_lf.html"_qs),
-                                  fixture(u"utf16le_bom_crlf.txt"_qs)};
+    const QList<QByteArray> seeds{fixture(u"sjis_crlf.html"_s), fixture(u"eucjp_lf.html"_s),
+                                  fixture(u"iso2022jp_crlf.txt"_s), fixture(u"utf8_lf.html"_s),
+                                  fixture(u"utf16le_bom_crlf.txt"_s)};
     static const QByteArrayView inserts[] = {"\x81", "\xe0", "\x8e", "\x8f", "\x80", "\r", "\n", "\x1b$B", "\x1b(I",
                                              "\xef\xbb\xbf", "\xff\xfe", "\xe2\x80\xa9", "\xef\xb7\x90", "\xef\xb7\x91",
                                              "\xe2\x80\xa8", "\xc2\xa0", "\r\n"};
-    const QString input = m_dir->filePath(u"input.html"_qs);
-    const QString output = m_dir->filePath(u"output.html"_qs);
+    const QString input = m_dir->filePath(u"input.html"_s);
+    const QString output = m_dir->filePath(u"output.html"_s);
     QRandomGenerator random(77031);
     int opened = 0;
     for (int round = 0; round < 2000; ++round) {
@@ -737,9 +739,9 @@ void TestDocumentFiles::realQuestionButtons_data()
     QTest::addColumn<bool>("kept");
     QTest::addColumn<int>("saveDialogs");
 
-    QTest::addRow("保存しない discards") << u"保存しない"_qs << false << 0;
-    QTest::addRow("キャンセル keeps") << u"キャンセル"_qs << true << 0;
-    QTest::addRow("保存する saves first: its cancelled dialog keeps") << u"保存する"_qs << true << 1;
+    QTest::addRow("保存しない discards") << u"保存しない"_s << false << 0;
+    QTest::addRow("キャンセル keeps") << u"キャンセル"_s << true << 0;
+    QTest::addRow("保存する saves first: its cancelled dialog keeps") << u"保存する"_s << true << 1;
 }
 
 // The real message box: Japanese buttons, each giving its answer.
@@ -752,16 +754,16 @@ void TestDocumentFiles::realQuestionButtons()
     Window window;
     window.dialog->setBackend(std::make_unique<ScriptedDialogs>(&m_dialogs));
     window.show();
-    window.editor->setSelText(u"編集"_qs);
+    window.editor->setSelText(u"編集"_s);
     QStringList captions;
     clickWhenShown(button, &captions);
     window.files->newDocument();
 
     captions.sort();
-    QStringList expected{u"保存する"_qs, u"保存しない"_qs, u"キャンセル"_qs};
+    QStringList expected{u"保存する"_s, u"保存しない"_s, u"キャンセル"_s};
     expected.sort();
     QCOMPARE(captions, expected);
-    QCOMPARE(editorText(window.editor), kept ? u"編集"_qs : QString());
+    QCOMPARE(editorText(window.editor), kept ? u"編集"_s : QString());
     QCOMPARE(m_dialogs.offeredSave.size(), saveDialogs);
 }
 
@@ -769,11 +771,11 @@ void TestDocumentFiles::realErrorMessage()
 {
     Window window;
     window.show();
-    const QString missing = m_dir->filePath(u"missing.html"_qs);
+    const QString missing = m_dir->filePath(u"missing.html"_s);
     QStringList captions;
-    clickWhenShown(u"OK"_qs, &captions);
+    clickWhenShown(u"OK"_s, &captions);
     QVERIFY(!window.files->openPath(missing));
-    QCOMPARE(captions, QStringList{u"OK"_qs});
+    QCOMPARE(captions, QStringList{u"OK"_s});
 }
 
 QTEST_MAIN(TestDocumentFiles)

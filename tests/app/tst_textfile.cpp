@@ -5,6 +5,8 @@
 #include <QRandomGenerator>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 Q_DECLARE_METATYPE(TextEncoding)
 Q_DECLARE_METATYPE(LineEnd)
 Q_DECLARE_METATYPE(Refusal)
@@ -23,7 +25,7 @@ QString describe(const QList<UnencodableCharacter> &list)
 {
     QStringList parts;
     for (const UnencodableCharacter &c : list)
-        parts << u"U+%1@%2:%3"_qs.arg(uint(c.character), 4, 16, QChar(u'0')).arg(c.line).arg(c.column);
+        parts << u"U+%1@%2:%3"_s.arg(uint(c.character), 4, 16, QChar(u'0')).arg(c.line).arg(c.column);
     return parts.join(u' ');
 }
 
@@ -67,39 +69,39 @@ void TestTextFile::readsFixtures_data()
     QTest::addRow("Shift_JIS, CRLF, half-width katakana, NEC specials and 0x5C bytes")
         << "sjis_crlf.html" << TextEncoding::ShiftJis << false << LineEnd::CrLf
         << u"<HTML><HEAD><TITLE>ｻﾝﾌﾟﾙのﾍﾟｰｼﾞ</TITLE></HEAD>\n<BODY>\n<P>①から⑩まで、㈱と№、表示とソース。</P>\n"
-           u"<P>C:\\tagpot\\表示.html</P>\n</BODY></HTML>\n"_qs
+           u"<P>C:\\tagpot\\表示.html</P>\n</BODY></HTML>\n"_s
         << true;
     QTest::addRow("Shift_JIS, mixed line ends, CRLF the most")
         << "sjis_mixed.txt" << TextEncoding::ShiftJis << false << LineEnd::CrLf
-        << u"一行目\n二行目\n三行目\n四行目\n五行目\n"_qs << false;
+        << u"一行目\n二行目\n三行目\n四行目\n五行目\n"_s << false;
     QTest::addRow("Shift_JIS, LF, no final line end")
         << "sjis_lf_no_final.txt" << TextEncoding::ShiftJis << false << LineEnd::Lf
-        << u"ｶﾀｶﾅだけの行\n最後の行に改行なし"_qs << true;
+        << u"ｶﾀｶﾅだけの行\n最後の行に改行なし"_s << true;
     QTest::addRow("EUC-JP, LF, hiragana that Shift_JIS would read as katakana")
         << "eucjp_lf.html" << TextEncoding::EucJp << false << LineEnd::Lf
-        << u"<P>ひらがなとカタカナ、漢字。ﾊﾝｶｸも。</P>\n<P>二行目</P>\n"_qs << true;
+        << u"<P>ひらがなとカタカナ、漢字。ﾊﾝｶｸも。</P>\n<P>二行目</P>\n"_s << true;
     QTest::addRow("EUC-JP declared by http-equiv, kanji that Shift_JIS also reads")
         << "eucjp_meta.html" << TextEncoding::EucJp << false << LineEnd::Lf
         << u"<HTML><HEAD><META http-equiv=\"Content-Type\" content=\"text/html; charset=EUC-JP\"></HEAD>\n"
-           u"<BODY>山田</BODY></HTML>\n"_qs
+           u"<BODY>山田</BODY></HTML>\n"_s
         << true;
     QTest::addRow("ISO-2022-JP, CRLF")
         << "iso2022jp_crlf.txt" << TextEncoding::Iso2022Jp << false << LineEnd::CrLf
-        << u"ISO-2022-JP の日本語。\nASCII line\n最後も日本語\n"_qs << true;
+        << u"ISO-2022-JP の日本語。\nASCII line\n最後も日本語\n"_s << true;
     QTest::addRow("UTF-8 without BOM, LF, a no-break space and an emoji")
         << "utf8_lf.html" << TextEncoding::Utf8 << false << LineEnd::Lf
-        << u"<meta charset=\"utf-8\">\n<P>日本語、NBSP→\u00a0←、絵文字😀</P>\n"_qs << true;
+        << u"<meta charset=\"utf-8\">\n<P>日本語、NBSP→\u00a0←、絵文字😀</P>\n"_s << true;
     QTest::addRow("UTF-8 with BOM, CRLF")
         << "utf8_bom_crlf.html" << TextEncoding::Utf8 << true << LineEnd::CrLf
-        << u"<P>BOM付きのUTF-8</P>\n<P>二行目</P>\n"_qs << true;
+        << u"<P>BOM付きのUTF-8</P>\n<P>二行目</P>\n"_s << true;
     QTest::addRow("UTF-16LE with BOM, CRLF, a surrogate pair")
         << "utf16le_bom_crlf.txt" << TextEncoding::Utf16Le << true << LineEnd::CrLf
-        << u"UTF-16 のテキスト\n😀 と ①\n"_qs << true;
+        << u"UTF-16 のテキスト\n😀 と ①\n"_s << true;
     QTest::addRow("UTF-8, CR only")
-        << "utf8_cr.txt" << TextEncoding::Utf8 << false << LineEnd::Cr << u"古いMacの改行\n二行目\n"_qs << true;
+        << "utf8_cr.txt" << TextEncoding::Utf8 << false << LineEnd::Cr << u"古いMacの改行\n二行目\n"_s << true;
     QTest::addRow("ASCII page declaring Shift_JIS")
         << "ascii_meta_sjis.html" << TextEncoding::ShiftJis << false << LineEnd::CrLf
-        << u"<html><head><meta charset=\"Shift_JIS\"><title>ascii</title></head></html>\n"_qs << true;
+        << u"<html><head><meta charset=\"Shift_JIS\"><title>ascii</title></head></html>\n"_s << true;
     QTest::addRow("empty file: UTF-8 with CRLF, like a new document")
         << "empty.txt" << TextEncoding::Utf8 << false << LineEnd::CrLf << QString() << true;
 }
@@ -136,29 +138,29 @@ void TestTextFile::readsBytes_data()
 
     QTest::addRow("valid UTF-8 wins over a meta naming Shift_JIS")
         << QByteArray("<meta charset=\"Shift_JIS\">\xe6\x97\xa5") << TextEncoding::Utf8
-        << u"<meta charset=\"Shift_JIS\">日"_qs;
+        << u"<meta charset=\"Shift_JIS\">日"_s;
     QTest::addRow("kanji alone that both read, without a declaration, is Shift_JIS")
-        << QByteArray("\xbb\xb3\xc5\xc4") << TextEncoding::ShiftJis << u"ｻｳﾅﾄ"_qs;
+        << QByteArray("\xbb\xb3\xc5\xc4") << TextEncoding::ShiftJis << u"ｻｳﾅﾄ"_s;
     QTest::addRow("a declaration the bytes are invalid in is no hint")
-        << QByteArray("<meta charset=euc-jp>\x88\x9f") << TextEncoding::ShiftJis << u"<meta charset=euc-jp>亜"_qs;
+        << QByteArray("<meta charset=euc-jp>\x88\x9f") << TextEncoding::ShiftJis << u"<meta charset=euc-jp>亜"_s;
     QTest::addRow("an unsupported declaration is no hint")
         << QByteArray("<meta charset=\"iso-8859-1\">\xa4\xa2\xa4\xa4") << TextEncoding::EucJp
-        << u"<meta charset=\"iso-8859-1\">あい"_qs;
+        << u"<meta charset=\"iso-8859-1\">あい"_s;
     QTest::addRow("kanji that Shift_JIS reads as its user-defined area is EUC-JP")
-        << QByteArray("\xf4\xa1") << TextEncoding::EucJp << u"堯"_qs;
+        << QByteArray("\xf4\xa1") << TextEncoding::EucJp << u"堯"_s;
     QTest::addRow("ISO-2022-JP with its half-width katakana escape")
-        << QByteArray("\x1b(I12\x1b(B") << TextEncoding::Iso2022Jp << u"ｱｲ"_qs;
+        << QByteArray("\x1b(I12\x1b(B") << TextEncoding::Iso2022Jp << u"ｱｲ"_s;
     QTest::addRow("ISO-2022-JP with an escape that designates nothing before the next")
-        << QByteArray("\x1b$B$\"\x1b(B\x1b$B$$\x1b(B\x1b&@\x1b$B$&\x1b(B") << TextEncoding::Iso2022Jp << u"あいう"_qs;
+        << QByteArray("\x1b$B$\"\x1b(B\x1b$B$$\x1b(B\x1b&@\x1b$B$&\x1b(B") << TextEncoding::Iso2022Jp << u"あいう"_s;
     QTest::addRow("ISO-2022-JP cut off inside a kanji is the ASCII it is")
-        << QByteArray("\x1b$B$") << TextEncoding::Utf8 << u"\x1b$B$"_qs;
+        << QByteArray("\x1b$B$") << TextEncoding::Utf8 << u"\x1b$B$"_s;
     QTest::addRow("escape bytes that designate nothing are ASCII")
-        << QByteArray("a\x1b[0mb") << TextEncoding::Utf8 << u"a\x1b[0mb"_qs;
-    QTest::addRow("UTF-16BE with BOM") << QByteArray("\xfe\xff\x30\x42") << TextEncoding::Utf16Be << u"あ"_qs;
+        << QByteArray("a\x1b[0mb") << TextEncoding::Utf8 << u"a\x1b[0mb"_s;
+    QTest::addRow("UTF-16BE with BOM") << QByteArray("\xfe\xff\x30\x42") << TextEncoding::Utf16Be << u"あ"_s;
     QTest::addRow("a second byte order mark stays in the text")
-        << QByteArray("\xef\xbb\xbf\xef\xbb\xbf" "a") << TextEncoding::Utf8 << u"\ufeffa"_qs;
+        << QByteArray("\xef\xbb\xbf\xef\xbb\xbf" "a") << TextEncoding::Utf8 << u"\ufeffa"_s;
     QTest::addRow("a byte order mark in the middle is a character")
-        << QByteArray("a\xef\xbb\xbf" "b") << TextEncoding::Utf8 << u"a\ufeffb"_qs;
+        << QByteArray("a\xef\xbb\xbf" "b") << TextEncoding::Utf8 << u"a\ufeffb"_s;
 }
 
 void TestTextFile::readsBytes()
@@ -205,16 +207,16 @@ void TestTextFile::unifiesLineEnds_data()
     QTest::addColumn<QString>("unified");
     QTest::addColumn<LineEnd>("style");
 
-    QTest::addRow("CRLF only") << u"a\r\nb\r\n"_qs << u"a\nb\n"_qs << LineEnd::CrLf;
-    QTest::addRow("LF only") << u"a\nb"_qs << u"a\nb"_qs << LineEnd::Lf;
-    QTest::addRow("CR only") << u"a\rb\r"_qs << u"a\nb\n"_qs << LineEnd::Cr;
-    QTest::addRow("mixed, LF the most") << u"a\nb\nc\r\nd\r"_qs << u"a\nb\nc\nd\n"_qs << LineEnd::Lf;
-    QTest::addRow("mixed, CR the most") << u"a\rb\rc\r\nd\n"_qs << u"a\nb\nc\nd\n"_qs << LineEnd::Cr;
-    QTest::addRow("a tie of CRLF and LF gives CRLF") << u"a\r\nb\n"_qs << u"a\nb\n"_qs << LineEnd::CrLf;
-    QTest::addRow("a tie of LF and CR gives LF") << u"a\rb\n"_qs << u"a\nb\n"_qs << LineEnd::Lf;
-    QTest::addRow("CR before CR LF is two line ends") << u"a\r\r\nb"_qs << u"a\n\nb"_qs << LineEnd::CrLf;
-    QTest::addRow("LF CR is two line ends") << u"a\n\rb"_qs << u"a\n\nb"_qs << LineEnd::Lf;
-    QTest::addRow("no line end gives CRLF") << u"abc"_qs << u"abc"_qs << LineEnd::CrLf;
+    QTest::addRow("CRLF only") << u"a\r\nb\r\n"_s << u"a\nb\n"_s << LineEnd::CrLf;
+    QTest::addRow("LF only") << u"a\nb"_s << u"a\nb"_s << LineEnd::Lf;
+    QTest::addRow("CR only") << u"a\rb\r"_s << u"a\nb\n"_s << LineEnd::Cr;
+    QTest::addRow("mixed, LF the most") << u"a\nb\nc\r\nd\r"_s << u"a\nb\nc\nd\n"_s << LineEnd::Lf;
+    QTest::addRow("mixed, CR the most") << u"a\rb\rc\r\nd\n"_s << u"a\nb\nc\nd\n"_s << LineEnd::Cr;
+    QTest::addRow("a tie of CRLF and LF gives CRLF") << u"a\r\nb\n"_s << u"a\nb\n"_s << LineEnd::CrLf;
+    QTest::addRow("a tie of LF and CR gives LF") << u"a\rb\n"_s << u"a\nb\n"_s << LineEnd::Lf;
+    QTest::addRow("CR before CR LF is two line ends") << u"a\r\r\nb"_s << u"a\n\nb"_s << LineEnd::CrLf;
+    QTest::addRow("LF CR is two line ends") << u"a\n\rb"_s << u"a\n\nb"_s << LineEnd::Lf;
+    QTest::addRow("no line end gives CRLF") << u"abc"_s << u"abc"_s << LineEnd::CrLf;
 }
 
 void TestTextFile::unifiesLineEnds()
@@ -233,10 +235,10 @@ void TestTextFile::writesLineEnds_data()
     QTest::addColumn<LineEnd>("style");
     QTest::addColumn<QString>("written");
 
-    QTest::addRow("CRLF: first, empty, last lines") << u"\na\n\nb\n"_qs << LineEnd::CrLf << u"\r\na\r\n\r\nb\r\n"_qs;
-    QTest::addRow("CRLF: no line end") << u"ab"_qs << LineEnd::CrLf << u"ab"_qs;
-    QTest::addRow("LF stays") << u"a\nb\n"_qs << LineEnd::Lf << u"a\nb\n"_qs;
-    QTest::addRow("CR") << u"a\nb\n"_qs << LineEnd::Cr << u"a\rb\r"_qs;
+    QTest::addRow("CRLF: first, empty, last lines") << u"\na\n\nb\n"_s << LineEnd::CrLf << u"\r\na\r\n\r\nb\r\n"_s;
+    QTest::addRow("CRLF: no line end") << u"ab"_s << LineEnd::CrLf << u"ab"_s;
+    QTest::addRow("LF stays") << u"a\nb\n"_s << LineEnd::Lf << u"a\nb\n"_s;
+    QTest::addRow("CR") << u"a\nb\n"_s << LineEnd::Cr << u"a\rb\r"_s;
     QTest::addRow("empty") << QString() << LineEnd::CrLf << QString();
 }
 
@@ -258,18 +260,18 @@ void TestTextFile::writesFormat_data()
     QTest::addColumn<QByteArray>("bytes");
 
     QTest::addRow("Shift_JIS, CRLF, a 0x5C trail byte and NEC ①")
-        << u"表示\n①"_qs << TextEncoding::ShiftJis << false << LineEnd::CrLf << QByteArray("\x95\x5c\x8e\xa6\r\n\x87\x40");
+        << u"表示\n①"_s << TextEncoding::ShiftJis << false << LineEnd::CrLf << QByteArray("\x95\x5c\x8e\xa6\r\n\x87\x40");
     QTest::addRow("Shift_JIS: IBM kanji written with their IBM codes")
-        << u"纊"_qs << TextEncoding::ShiftJis << false << LineEnd::CrLf << QByteArray("\xfa\x5c");
+        << u"纊"_s << TextEncoding::ShiftJis << false << LineEnd::CrLf << QByteArray("\xfa\x5c");
     QTest::addRow("EUC-JP, LF, half-width katakana")
-        << u"ｱ\nあ"_qs << TextEncoding::EucJp << false << LineEnd::Lf << QByteArray("\x8e\xb1\n\xa4\xa2");
+        << u"ｱ\nあ"_s << TextEncoding::EucJp << false << LineEnd::Lf << QByteArray("\x8e\xb1\n\xa4\xa2");
     QTest::addRow("ISO-2022-JP: half-width katakana after ESC ( I, kanji straight after")
-        << u"ｱ日"_qs << TextEncoding::Iso2022Jp << false << LineEnd::CrLf << QByteArray("\x1b(I1\x1b$BF|\x1b(B");
+        << u"ｱ日"_s << TextEncoding::Iso2022Jp << false << LineEnd::CrLf << QByteArray("\x1b(I1\x1b$BF|\x1b(B");
     QTest::addRow("ISO-2022-JP ending in kanji returns to ASCII")
-        << u"日本"_qs << TextEncoding::Iso2022Jp << false << LineEnd::CrLf << QByteArray("\x1b$BF|K\\\x1b(B");
-    QTest::addRow("UTF-8 with BOM, LF") << u"あ\n"_qs << TextEncoding::Utf8 << true << LineEnd::Lf
+        << u"日本"_s << TextEncoding::Iso2022Jp << false << LineEnd::CrLf << QByteArray("\x1b$BF|K\\\x1b(B");
+    QTest::addRow("UTF-8 with BOM, LF") << u"あ\n"_s << TextEncoding::Utf8 << true << LineEnd::Lf
                                         << QByteArray("\xef\xbb\xbf\xe3\x81\x82\n");
-    QTest::addRow("UTF-16BE with BOM, CR") << u"a\nb"_qs << TextEncoding::Utf16Be << true << LineEnd::Cr
+    QTest::addRow("UTF-16BE with BOM, CR") << u"a\nb"_s << TextEncoding::Utf16Be << true << LineEnd::Cr
                                            << QByteArray("\xfe\xff\0a\0\r\0b", 8);
     QTest::addRow("an empty document with a BOM keeps its BOM")
         << QString() << TextEncoding::Utf8 << true << LineEnd::CrLf << QByteArray("\xef\xbb\xbf");
@@ -297,24 +299,24 @@ void TestTextFile::findsUnencodable_data()
 
     using List = QList<UnencodableCharacter>;
     QTest::addRow("an emoji in Shift_JIS, counted as one character")
-        << u"<P>\n顔😀です😀</P>"_qs << TextEncoding::ShiftJis << List{{U'😀', 2, 2}, {U'😀', 2, 5}} << qsizetype(2);
+        << u"<P>\n顔😀です😀</P>"_s << TextEncoding::ShiftJis << List{{U'😀', 2, 2}, {U'😀', 2, 5}} << qsizetype(2);
     QTest::addRow("the wave dash U+301C has no Shift_JIS code")
-        << u"10〜20"_qs << TextEncoding::ShiftJis << List{{U'〜', 1, 3}} << qsizetype(1);
+        << u"10〜20"_s << TextEncoding::ShiftJis << List{{U'〜', 1, 3}} << qsizetype(1);
     QTest::addRow("é and the yen sign in Shift_JIS")
-        << u"café\n¥100"_qs << TextEncoding::ShiftJis << List{{U'é', 1, 4}, {U'¥', 2, 1}} << qsizetype(2);
+        << u"café\n¥100"_s << TextEncoding::ShiftJis << List{{U'é', 1, 4}, {U'¥', 2, 1}} << qsizetype(2);
     QTest::addRow("a JIS X 0212 kanji in ISO-2022-JP, which EUC-JP has")
-        << u"丂"_qs << TextEncoding::Iso2022Jp << List{{U'丂', 1, 1}} << qsizetype(1);
+        << u"丂"_s << TextEncoding::Iso2022Jp << List{{U'丂', 1, 1}} << qsizetype(1);
     QTest::addRow("an ESC character in ISO-2022-JP would read back as a shift")
-        << u"a\x1b$Bb"_qs << TextEncoding::Iso2022Jp << List{{U'\x1b', 1, 2}} << qsizetype(1);
+        << u"a\x1b$Bb"_s << TextEncoding::Iso2022Jp << List{{U'\x1b', 1, 2}} << qsizetype(1);
     QTest::addRow("a lone surrogate fits no encoding, UTF-8 neither")
-        << u"a"_qs + QChar(0xD800) << TextEncoding::Utf8 << List{{0xD800, 1, 2}} << qsizetype(1);
+        << u"a"_s + QChar(0xD800) << TextEncoding::Utf8 << List{{0xD800, 1, 2}} << qsizetype(1);
     QTest::addRow("a lone surrogate, UTF-16 neither")
         << QString(QChar(0xDC00)) << TextEncoding::Utf16Le << List{{0xDC00, 1, 1}} << qsizetype(1);
     QList<UnencodableCharacter> many;
     for (int i = 1; i <= unencodableListed; ++i)
         many.append({U'😀', i, 1});
     QTest::addRow("many: the first ones are listed, all are counted")
-        << u"😀\n"_qs.repeated(unencodableListed + 5) << TextEncoding::EucJp << many << qsizetype(unencodableListed + 5);
+        << u"😀\n"_s.repeated(unencodableListed + 5) << TextEncoding::EucJp << many << qsizetype(unencodableListed + 5);
 }
 
 void TestTextFile::findsUnencodable()
