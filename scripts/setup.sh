@@ -7,6 +7,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libqt6svg6          # the SVG icon engine: the program icon is an SVG
     fonts-ipafont-gothic # Japanese glyphs for the UI
+    qt6-translations-l10n # Qt's own dialogs and menus in Japanese
 )
 
 missing=()

@@ -50,6 +50,8 @@ private:
     {
         QFileDialog dialog(parent);
         dialog.setOption(QFileDialog::DontUseNativeDialog);
+        // The descriptions carry their patterns already, as the program's filter writes them.
+        dialog.setOption(QFileDialog::HideNameFilterDetails);
         dialog.setAcceptMode(mode);
         dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
         dialog.setNameFilters(nameFilters);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/sourceeditor.h"
 
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QTextBlock>
 #include <QTextLayout>
 
@@ -71,6 +73,8 @@ void SourceEditor::alignVisibleBlocks()
     qreal top = blockBoundingGeometry(block).translated(contentOffset()).top();
     const qreal bottom = viewport()->rect().bottom();
     while (block.isValid() && top <= bottom) {
+        // Laying a block out resets its option: lay it out first.
+        const qreal height = blockBoundingRect(block).height();
         QTextLayout *layout = block.layout();
         const Qt::Alignment wanted = toQt(alignmentOf(block.blockFormat()));
         QTextOption option = layout->textOption();
@@ -78,7 +82,7 @@ void SourceEditor::alignVisibleBlocks()
             option.setAlignment(wanted);
             layout->setTextOption(option);
         }
-        top += blockBoundingRect(block).height();
+        top += height;
         block = block.next();
     }
 }
@@ -87,4 +91,24 @@ void SourceEditor::paintEvent(QPaintEvent *event)
 {
     alignVisibleBlocks();
     QPlainTextEdit::paintEvent(event);
+}
+
+QMenu *SourceEditor::createContextMenu(const QPoint &position)
+{
+    QMenu *menu = createStandardContextMenu(position);
+    for (QAction *action : menu->actions()) {
+        if (action->objectName() != u"edit-copy")
+            continue;
+        const QString text = action->text();
+        action->setText(text.left(text.indexOf(u'\t')) + u'\t'
+                        + QKeySequence(Qt::CTRL | Qt::Key_Insert).toString(QKeySequence::NativeText));
+    }
+    return menu;
+}
+
+void SourceEditor::contextMenuEvent(QContextMenuEvent *event)
+{
+    QMenu *menu = createContextMenu(event->pos());
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
 }

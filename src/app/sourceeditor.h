@@ -23,8 +23,13 @@ public:
     // The alignment of the paragraph at the caret.
     int selAlignment() const;
 
+    // The editor's own menu, with copying shown on Ctrl+Insert: Ctrl+C
+    // belongs to the View menu's centring.
+    QMenu *createContextMenu(const QPoint &position);
+
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
     void alignVisibleBlocks();

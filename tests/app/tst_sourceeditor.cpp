@@ -2,8 +2,14 @@
 // The editor pane: markup enters through the selection, alignment stays out of the text.
 #include "app/sourceeditor.h"
 
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMenu>
 #include <QTest>
 #include <QTextBlock>
+
+#include <memory>
 
 using namespace Qt::StringLiterals;
 
@@ -22,6 +28,7 @@ private Q_SLOTS:
     void alignmentIsNotAnEdit();
     void alignmentIsDrawn_data();
     void alignmentIsDrawn();
+    void contextMenuCopiesOnCtrlInsert();
 
 private:
     void select(int anchor, int position)
@@ -151,23 +158,30 @@ void TestSourceEditor::alignmentIsNotAnEdit()
 
 void TestSourceEditor::alignmentIsDrawn_data()
 {
+    QTest::addColumn<int>("line");
     QTest::addColumn<int>("alignment");
     QTest::addColumn<double>("fromLeft"); // where the line's first character stands, as a share of the width
 
-    QTest::addRow("left") << 0 << 0.0;
-    QTest::addRow("centre") << 2 << 0.45;
-    QTest::addRow("right") << 1 << 0.9;
+    QTest::addRow("first line, left") << 0 << 0 << 0.0;
+    QTest::addRow("first line, centre") << 0 << 2 << 0.45;
+    QTest::addRow("first line, right") << 0 << 1 << 0.9;
+    QTest::addRow("middle line, centre") << 1 << 2 << 0.45;
+    QTest::addRow("last line, right") << 2 << 1 << 0.9;
+    QTest::addRow("last line, centre") << 2 << 2 << 0.45;
 }
 
 void TestSourceEditor::alignmentIsDrawn()
 {
+    QFETCH(int, line);
     QFETCH(int, alignment);
     QFETCH(double, fromLeft);
 
-    m_editor->setPlainText(u"x\nsecond line"_s);
-    select(0, 0);
+    m_editor->setPlainText(u"x\ny\nz"_s);
+    m_editor->grab(); // the lines are laid out and drawn before the alignment changes
+    const QTextBlock block = m_editor->document()->findBlockByNumber(line);
+    select(block.position(), block.position());
     m_editor->setSelAlignment(alignment);
-    m_editor->grab(); // lays out and draws the visible lines
+    m_editor->grab();
     const int width = m_editor->viewport()->width();
     const QRect caret = m_editor->cursorRect();
     QVERIFY2(caret.x() >= fromLeft * width - 10 && caret.x() <= fromLeft * width + 0.1 * width,
@@ -175,11 +189,29 @@ void TestSourceEditor::alignmentIsDrawn()
 
     // A click where the character is drawn lands on it.
     const QTextCursor hit = m_editor->cursorForPosition(caret.center() + QPoint(2, 0));
-    QCOMPARE(hit.blockNumber(), 0);
+    QCOMPARE(hit.blockNumber(), line);
 
-    // The second line keeps the left edge.
-    select(5, 5);
-    QVERIFY(m_editor->cursorRect().x() < 0.5 * width);
+    // The other lines keep the left edge.
+    for (int other = 0; other < 3; ++other) {
+        if (other == line)
+            continue;
+        select(m_editor->document()->findBlockByNumber(other).position(), m_editor->document()->findBlockByNumber(other).position());
+        QVERIFY2(m_editor->cursorRect().x() < 0.1 * width, qPrintable(u"line %1"_s.arg(other)));
+    }
+}
+
+void TestSourceEditor::contextMenuCopiesOnCtrlInsert()
+{
+    m_editor->setPlainText(u"copy me"_s);
+    select(0, 4);
+    std::unique_ptr<QMenu> menu(m_editor->createContextMenu(QPoint(1, 1)));
+    QAction *copy = menu->findChild<QAction *>(u"edit-copy"_s);
+    QVERIFY(copy);
+    const QString shortcut = copy->text().section(u'\t', 1);
+    QCOMPARE(QKeySequence(shortcut, QKeySequence::NativeText), QKeySequence(Qt::CTRL | Qt::Key_Insert));
+    QGuiApplication::clipboard()->clear();
+    copy->trigger();
+    QCOMPARE(QGuiApplication::clipboard()->text(), u"copy"_s);
 }
 
 QTEST_MAIN(TestSourceEditor)
