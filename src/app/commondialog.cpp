@@ -5,7 +5,9 @@
 
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QFontDatabase>
 #include <QFontDialog>
+#include <QFontInfo>
 
 namespace {
 
@@ -29,6 +31,9 @@ public:
         QFont start(initial.name);
         if (initial.size > 0)
             start.setPointSizeF(initial.size);
+        // A family this system lacks, such as the design font, opens on the face drawn in its place.
+        if (!QFontDatabase::hasFamily(initial.name))
+            start.setFamily(QFontInfo(start).family());
         bool ok = false;
         const QFont chosen = QFontDialog::getFont(&ok, start, parent, QString(), QFontDialog::DontUseNativeDialog);
         if (!ok)
