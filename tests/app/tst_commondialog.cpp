@@ -3,50 +3,11 @@
 // cancelled dialog leaves everything as it was.
 #include "app/commondialog.h"
 #include "app/filefilter.h"
+#include "scripteddialogs.h"
 
 #include <QTest>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-// Answers every dialog from a script and records what it was shown.
-class ScriptedDialogs : public CommonDialog::Backend
-{
-public:
-    std::optional<QString> fileAnswer;
-    std::optional<CommonDialog::Font> fontAnswer;
-    std::optional<QColor> colorAnswer;
-    QString shownFileName;
-    QStringList shownFilters;
-    CommonDialog::Font shownFont;
-    QColor shownColor;
-
-    std::optional<QString> openFile(QWidget *, const QString &fileName, const QStringList &filters) override
-    {
-        shownFileName = fileName;
-        shownFilters = filters;
-        return fileAnswer;
-    }
-    std::optional<QString> saveFile(QWidget *, const QString &fileName, const QStringList &filters) override
-    {
-        shownFileName = fileName;
-        shownFilters = filters;
-        return fileAnswer;
-    }
-    std::optional<CommonDialog::Font> font(QWidget *, const CommonDialog::Font &initial) override
-    {
-        shownFont = initial;
-        return fontAnswer;
-    }
-    std::optional<QColor> color(QWidget *, const QColor &initial) override
-    {
-        shownColor = initial;
-        return colorAnswer;
-    }
-};
-
-} // namespace
 
 class TestCommonDialog : public QObject
 {
@@ -65,16 +26,15 @@ private Q_SLOTS:
 private:
     QWidget *m_owner = nullptr;
     CommonDialog *m_dialog = nullptr;
-    ScriptedDialogs *m_script = nullptr;
+    DialogScript m_script;
 };
 
 void TestCommonDialog::init()
 {
     m_owner = new QWidget;
     m_dialog = new CommonDialog(m_owner);
-    auto script = std::make_unique<ScriptedDialogs>();
-    m_script = script.get();
-    m_dialog->setBackend(std::move(script));
+    m_script = {};
+    m_dialog->setBackend(std::make_unique<ScriptedDialogs>(&m_script));
 }
 
 void TestCommonDialog::cleanup()
@@ -105,14 +65,14 @@ void TestCommonDialog::nameFilters()
 void TestCommonDialog::fileNameLinksTheDialogs()
 {
     m_dialog->setFilter(u"HTML|*.html|All|*.*"_s);
-    m_script->fileAnswer = u"/tmp/a.htm"_s;
+    m_script.opens << u"/tmp/a.htm"_s;
     QVERIFY(m_dialog->showOpen());
     QCOMPARE(m_dialog->fileName(), u"/tmp/a.htm"_s);
-    QCOMPARE(m_script->shownFilters, (QStringList{u"HTML (*.html)"_s, u"All (*.*)"_s}));
+    QCOMPARE(m_script.filters, (QStringList{u"HTML (*.html)"_s, u"All (*.*)"_s}));
 
-    m_script->fileAnswer = u"/tmp/b.htm"_s;
+    m_script.saves << u"/tmp/b.htm"_s;
     QVERIFY(m_dialog->showSave());
-    QCOMPARE(m_script->shownFileName, u"/tmp/a.htm"_s);
+    QCOMPARE(m_script.offeredSave.value(0), u"/tmp/a.htm"_s);
     QCOMPARE(m_dialog->property("FileName").toString(), u"/tmp/b.htm"_s);
 }
 
@@ -136,26 +96,26 @@ void TestCommonDialog::fontStartsFromTheLastChoice()
 {
     m_dialog->setFontName(u"ＭＳ　Ｐゴシック"_s);
     m_dialog->setFontSize(10);
-    m_script->fontAnswer = CommonDialog::Font{u"IPAGothic"_s, 10.5};
+    m_script.fonts << CommonDialog::Font{u"IPAGothic"_s, 10.5};
     QVERIFY(m_dialog->showFont());
-    QCOMPARE(m_script->shownFont.name, u"ＭＳ　Ｐゴシック"_s);
-    QCOMPARE(m_script->shownFont.size, 10.0);
-    m_script->fontAnswer.reset();
+    QCOMPARE(m_script.offeredFonts.value(0).name, u"ＭＳ　Ｐゴシック"_s);
+    QCOMPARE(m_script.offeredFonts.value(0).size, 10.0);
+    m_script.fonts << std::nullopt;
     QVERIFY(!m_dialog->showFont());
-    QCOMPARE(m_script->shownFont.name, u"IPAGothic"_s);
-    QCOMPARE(m_script->shownFont.size, 10.5);
+    QCOMPARE(m_script.offeredFonts.value(1).name, u"IPAGothic"_s);
+    QCOMPARE(m_script.offeredFonts.value(1).size, 10.5);
 }
 
 void TestCommonDialog::colourIsKeptRedInTheLowestByte()
 {
     QVERIFY(!m_dialog->showColor());
-    QCOMPARE(m_script->shownColor, QColor(0, 0, 0)); // black before the first choice
-    m_script->colorAnswer = QColor(0xFF, 0x00, 0x10);
+    QCOMPARE(m_script.offeredColors.value(0), QColor(0, 0, 0)); // black before the first choice
+    m_script.colors << QColor(0xFF, 0x00, 0x10);
     QVERIFY(m_dialog->showColor());
     QCOMPARE(m_dialog->color(), 0x1000FFu);
-    m_script->colorAnswer.reset();
+    m_script.colors << std::nullopt;
     QVERIFY(!m_dialog->showColor());
-    QCOMPARE(m_script->shownColor, QColor(0xFF, 0x00, 0x10));
+    QCOMPARE(m_script.offeredColors.value(2), QColor(0xFF, 0x00, 0x10));
 }
 
 QTEST_MAIN(TestCommonDialog)

@@ -6,6 +6,7 @@
 #include "app/filefilter.h"
 #include "app/sourceeditor.h"
 #include "palette/catalogue.h"
+#include "scripteddialogs.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -52,40 +53,6 @@ QByteArray fixture(const QString &name)
 {
     return readBytes(QStringLiteral(TAGPOT_TEST_DATA "/") + name);
 }
-
-// What the file dialogs are asked and what they answer: one queued answer per
-// dialog shown, nothing (a cancel) when none is queued.
-struct DialogScript {
-    QList<std::optional<QString>> opens;
-    QList<std::optional<QString>> saves;
-    QStringList offeredOpen;
-    QStringList offeredSave;
-    QStringList filters;
-};
-
-class ScriptedDialogs : public CommonDialog::Backend
-{
-public:
-    explicit ScriptedDialogs(DialogScript *script) : m_script(script) {}
-
-    std::optional<QString> openFile(QWidget *, const QString &fileName, const QStringList &nameFilters) override
-    {
-        m_script->offeredOpen << fileName;
-        m_script->filters = nameFilters;
-        return m_script->opens.isEmpty() ? std::nullopt : m_script->opens.takeFirst();
-    }
-    std::optional<QString> saveFile(QWidget *, const QString &fileName, const QStringList &nameFilters) override
-    {
-        m_script->offeredSave << fileName;
-        m_script->filters = nameFilters;
-        return m_script->saves.isEmpty() ? std::nullopt : m_script->saves.takeFirst();
-    }
-    std::optional<CommonDialog::Font> font(QWidget *, const CommonDialog::Font &) override { return std::nullopt; }
-    std::optional<QColor> color(QWidget *, const QColor &) override { return std::nullopt; }
-
-private:
-    DialogScript *m_script;
-};
 
 // The questions and messages of the document commands, answered from a script.
 struct PromptScript {

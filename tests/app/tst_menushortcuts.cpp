@@ -3,7 +3,7 @@
 #include "app/commondialog.h"
 #include "app/mainwindow.h"
 #include "app/sourceeditor.h"
-#include "fakefontdialog.h"
+#include "scripteddialogs.h"
 
 #include <QAction>
 #include <QApplication>
@@ -18,7 +18,7 @@
 
 using namespace Qt::StringLiterals;
 
-// The main window with a stand-in font dialog.
+// The main window with scripted dialogs.
 class Fixture : public MainWindow
 {
 public:
@@ -26,16 +26,14 @@ public:
         : editor(source())
         , combo(findChild<ComboBox *>(u"kind"_s))
     {
-        auto fake = std::make_unique<FakeFontDialog>();
-        fontDialog = fake.get();
-        commonDialog()->setBackend(std::move(fake));
+        commonDialog()->setBackend(std::make_unique<ScriptedDialogs>(&dialogs));
     }
 
     QAction *action(const QString &name) const { return findChild<QAction *>(name); }
 
     SourceEditor *editor;
     ComboBox *combo;
-    FakeFontDialog *fontDialog;
+    DialogScript dialogs;
 };
 
 class TestMenuShortcuts : public QObject
@@ -153,11 +151,11 @@ void TestMenuShortcuts::fontKeysReachTheMenu()
     QFETCH(int, key);
 
     prepareEditor();
-    m_window->fontDialog->answer = CommonDialog::Font{u"IPAGothic"_s, 12};
+    m_window->dialogs.fonts << CommonDialog::Font{u"IPAGothic"_s, 12};
 
     QTest::keyClick(m_window->editor, Qt::Key(key), Qt::ControlModifier);
 
-    QCOMPARE(m_window->fontDialog->openedOn.size(), 1);
+    QCOMPARE(m_window->dialogs.offeredFonts.size(), 1);
     QCOMPARE(m_window->action(u"FontNameset"_s)->text(), u"フォント(F):IPAGothic"_s);
     QCOMPARE(m_window->action(u"FontSizeset"_s)->text(), u"フォントサイズ(P)：12"_s);
     QCOMPARE(m_window->editor->font().pointSize(), 12);

@@ -3,7 +3,7 @@
 #include "app/sourceeditor.h"
 #include "app/viewcaptions.h"
 #include "app/viewsettings.h"
-#include "fakefontdialog.h"
+#include "scripteddialogs.h"
 
 #include <QAction>
 #include <QTest>
@@ -35,7 +35,7 @@ private:
     std::unique_ptr<QWidget> m_window;
     SourceEditor *m_source = nullptr;
     CommonDialog *m_dialog = nullptr;
-    FakeFontDialog *m_fontDialog = nullptr;
+    DialogScript m_dialogs;
     QAction *m_nameItem = nullptr;
     QAction *m_sizeItem = nullptr;
     ViewSettings *m_view = nullptr;
@@ -54,9 +54,8 @@ void TestViewSettings::init()
     m_source->setFont(design);
     m_dialog = new CommonDialog(m_window.get());
     m_dialog->setObjectName(QStringLiteral("CommDlg1"));
-    auto fake = std::make_unique<FakeFontDialog>();
-    m_fontDialog = fake.get();
-    m_dialog->setBackend(std::move(fake));
+    m_dialogs = {};
+    m_dialog->setBackend(std::make_unique<ScriptedDialogs>(&m_dialogs));
     m_dialog->setFontName(startFontName.toString());
     m_dialog->setFontSize(startFontSize);
     m_nameItem = new QAction(designNameCaption, m_window.get());
@@ -94,7 +93,7 @@ void TestViewSettings::startUpTakesTheDialogFont()
     QCOMPARE(m_source->font().pointSizeF(), 11.25);
     QCOMPARE(m_nameItem->text(), designNameCaption);
     QCOMPARE(m_sizeItem->text(), designSizeCaption);
-    QVERIFY(m_fontDialog->openedOn.isEmpty());
+    QVERIFY(m_dialogs.offeredFonts.isEmpty());
 }
 
 void TestViewSettings::chosenFontSetsCaptionsAndEditor_data()
@@ -131,7 +130,7 @@ void TestViewSettings::chosenFontSetsCaptionsAndEditor()
 
     m_source->setPlainText(QStringLiteral("<HTML>\n<BODY>\n</BODY>\n</HTML>"));
     m_dialog->setFlags(0);
-    m_fontDialog->answer = CommonDialog::Font{name, size};
+    m_dialogs.fonts << CommonDialog::Font{name, size};
 
     m_view->setEditorFont();
 
@@ -151,16 +150,16 @@ void TestViewSettings::chosenFontSetsCaptionsAndEditor()
 
 void TestViewSettings::dialogOpensOnLastChoice()
 {
-    m_fontDialog->answer = CommonDialog::Font{QStringLiteral("IPAGothic"), 14.5};
+    m_dialogs.fonts << CommonDialog::Font{QStringLiteral("IPAGothic"), 14.5};
     m_view->setEditorFont();
-    m_fontDialog->answer.reset();
+    m_dialogs.fonts << std::nullopt;
     m_view->setEditorFont();
 
-    QCOMPARE(m_fontDialog->openedOn.size(), 2);
-    QCOMPARE(m_fontDialog->openedOn[0].name, QStringLiteral("ＭＳ　Ｐゴシック"));
-    QCOMPARE(m_fontDialog->openedOn[0].size, 10.0);
-    QCOMPARE(m_fontDialog->openedOn[1].name, QStringLiteral("IPAGothic"));
-    QCOMPARE(m_fontDialog->openedOn[1].size, 14.5);
+    QCOMPARE(m_dialogs.offeredFonts.size(), 2);
+    QCOMPARE(m_dialogs.offeredFonts[0].name, QStringLiteral("ＭＳ　Ｐゴシック"));
+    QCOMPARE(m_dialogs.offeredFonts[0].size, 10.0);
+    QCOMPARE(m_dialogs.offeredFonts[1].name, QStringLiteral("IPAGothic"));
+    QCOMPARE(m_dialogs.offeredFonts[1].size, 14.5);
 }
 
 void TestViewSettings::cancelChangesNothing_data()
@@ -176,7 +175,7 @@ void TestViewSettings::cancelChangesNothing()
     QFETCH(bool, chosenBefore);
 
     if (chosenBefore) {
-        m_fontDialog->answer = CommonDialog::Font{QStringLiteral("IPAGothic"), 16};
+        m_dialogs.fonts << CommonDialog::Font{QStringLiteral("IPAGothic"), 16};
         m_view->setEditorFont();
     }
     const QString nameCaption = m_nameItem->text();
@@ -185,10 +184,10 @@ void TestViewSettings::cancelChangesNothing()
     const QString strFont = m_view->strFont();
     const int nFontSize = m_view->nFontSize();
 
-    m_fontDialog->answer.reset();
+    m_dialogs.fonts << std::nullopt;
     m_view->setEditorFont();
 
-    QCOMPARE(m_fontDialog->openedOn.size(), chosenBefore ? 2 : 1);
+    QCOMPARE(m_dialogs.offeredFonts.size(), chosenBefore ? 2 : 1);
     QCOMPARE(m_nameItem->text(), nameCaption);
     QCOMPARE(m_sizeItem->text(), sizeCaption);
     QCOMPARE(m_source->font(), editorFont);

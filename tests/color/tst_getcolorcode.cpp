@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/commondialog.h"
 #include "app/mainwindow.h"
+#include "scripteddialogs.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -11,26 +12,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// The colour dialog as the user would answer it: with the next colour of a
-// list, or a cancel when the list is empty. Records where each showing started.
-class ScriptedColors : public CommonDialog::Backend
-{
-public:
-    QList<QColor> answers;
-    QList<QColor> started;
-
-    std::optional<QString> openFile(QWidget *, const QString &, const QStringList &) override { return {}; }
-    std::optional<QString> saveFile(QWidget *, const QString &, const QStringList &) override { return {}; }
-    std::optional<CommonDialog::Font> font(QWidget *, const CommonDialog::Font &) override { return {}; }
-    std::optional<QColor> color(QWidget *, const QColor &initial) override
-    {
-        started << initial;
-        if (answers.isEmpty())
-            return std::nullopt;
-        return answers.takeFirst();
-    }
-};
 
 // Something the user copied elsewhere, in more than one format.
 void fillClipboard()
@@ -63,16 +44,15 @@ private:
 
     MainWindow *m_window = nullptr;
     CommonDialog *m_dialog = nullptr;
-    ScriptedColors *m_colors = nullptr;
+    DialogScript m_dialogs;
 };
 
 void TestGetColorCode::init()
 {
     m_window = new MainWindow;
     m_dialog = m_window->commonDialog();
-    auto colors = std::make_unique<ScriptedColors>();
-    m_colors = colors.get();
-    m_dialog->setBackend(std::move(colors));
+    m_dialogs = {};
+    m_dialog->setBackend(std::make_unique<ScriptedDialogs>(&m_dialogs));
 }
 
 void TestGetColorCode::cleanup()
@@ -100,7 +80,7 @@ void TestGetColorCode::copiesCode()
     QFETCH(QString, code);
 
     fillClipboard();
-    m_colors->answers = {chosen};
+    m_dialogs.colors = {chosen};
     getColors();
 
     QCOMPARE(m_dialog->flags(), 9);
@@ -113,19 +93,19 @@ void TestGetColorCode::copiesCode()
 
 void TestGetColorCode::opensOnLastColour()
 {
-    m_colors->answers = {QColor(255, 0, 16), QColor(0, 0, 128)};
+    m_dialogs.colors = {QColor(255, 0, 16), QColor(0, 0, 128)};
     getColors();
     getColors();
     getColors();
 
     const QList<QColor> started{QColor(0, 0, 0), QColor(255, 0, 16), QColor(0, 0, 128)};
-    QCOMPARE(m_colors->started, started);
+    QCOMPARE(m_dialogs.offeredColors, started);
     QCOMPARE(m_dialog->color(), 0x800000u);
 }
 
 void TestGetColorCode::cancelLeavesClipboard()
 {
-    m_colors->answers = {QColor(255, 0, 16)};
+    m_dialogs.colors = {QColor(255, 0, 16)};
     getColors();
     fillClipboard();
 

@@ -3,6 +3,7 @@
 #include "app/commondialog.h"
 #include "app/mainwindow.h"
 #include "app/sourceeditor.h"
+#include "scripteddialogs.h"
 #include "table/cellextrasdialog.h"
 #include "table/tableextrasdialog.h"
 #include "table/tablewizard.h"
@@ -25,23 +26,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// The colour dialog, answering with a fixed colour.
-class FixedColor : public CommonDialog::Backend
-{
-public:
-    explicit FixedColor(QColor color)
-        : m_color(color)
-    {
-    }
-    std::optional<QString> openFile(QWidget *, const QString &, const QStringList &) override { return {}; }
-    std::optional<QString> saveFile(QWidget *, const QString &, const QStringList &) override { return {}; }
-    std::optional<CommonDialog::Font> font(QWidget *, const CommonDialog::Font &) override { return {}; }
-    std::optional<QColor> color(QWidget *, const QColor &) override { return m_color; }
-
-private:
-    QColor m_color;
-};
 
 // Test data spells the table with CR LF; the editor holds its lines with LF.
 QString asEdited(QString markup)
@@ -165,6 +149,7 @@ private:
     MainWindow *m_window = nullptr;
     SourceEditor *m_source = nullptr;
     CommonDialog *m_commonDialog = nullptr;
+    DialogScript m_dialogs;
     TableWizard *m_wizard = nullptr;
     QStringList m_messages;
 };
@@ -174,7 +159,8 @@ void TestTableWizard::init()
     m_window = new MainWindow;
     m_source = m_window->source();
     m_commonDialog = m_window->commonDialog();
-    m_commonDialog->setBackend(std::make_unique<FixedColor>(QColor(255, 0, 16)));
+    m_dialogs = {};
+    m_commonDialog->setBackend(std::make_unique<ScriptedDialogs>(&m_dialogs));
     m_wizard = m_window->findChild<TableWizard *>();
     QVERIFY(m_wizard);
     m_messages.clear();
@@ -998,6 +984,7 @@ void TestTableWizard::badCount()
 void TestTableWizard::getColorKeepsWizardOpen()
 {
     QGuiApplication::clipboard()->setText(u"before"_s);
+    m_dialogs.colors << QColor(255, 0, 16);
     runWizard([&](QDialog *wizard) {
         if (!applyEdits(wizard, {u"chkTBgcolor=1"_s, u"txtTBgcolor=ABCDEF"_s}))
             return;
