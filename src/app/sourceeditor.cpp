@@ -10,6 +10,10 @@ SourceEditor::SourceEditor(QWidget *parent)
     : QPlainTextEdit(parent)
 {
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    // A scroll bar that came and went would change the text width, and every
+    // width change lays out each line of the document again: on a page of
+    // many megabytes that is a visible pause after loading or typing.
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 }
 
 void SourceEditor::setSelText(const QString &text)
