@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Loads a 20 MB page into the editor and times what a user feels: loading,
 // a keystroke and a snippet insertion in the middle, and reading the text back.
-#include "app/sourceeditor.h"
-#include "app/editortext.h"
-#include "app/lineends.h"
+#include "editor/sourceeditor.h"
+#include "editor/editortext.h"
+#include "core/document/lineends.h"
 #include "largedocument.h"
 
 #include <QApplication>

@@ -2,9 +2,9 @@
 // Generates a 1,000 x 100 table with the wizard's generator and inserts it
 // into the middle of a 20 MB document shown in the editor. Prints the time
 // of each run; the target is 0.3 s.
-#include "app/sourceeditor.h"
-#include "table/tablecounts.h"
-#include "table/tablemarkup.h"
+#include "editor/sourceeditor.h"
+#include "core/table/tablecounts.h"
+#include "core/table/tablemarkup.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Opens and saves a 50 MB Shift_JIS CRLF page and a 50 MB UTF-8 page through
 // the document commands, and times iconv on the same files for comparison.
-#include "app/commondialog.h"
-#include "app/documentfiles.h"
-#include "app/editortext.h"
-#include "app/sourceeditor.h"
-#include "app/textfile.h"
+#include "window/commondialog.h"
+#include "document/documentfiles.h"
+#include "editor/editortext.h"
+#include "editor/sourceeditor.h"
+#include "core/document/textfile.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "app/combobox.h"
+#include "window/combobox.h"
 
 #include <QObject>
 #include <QString>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "app/commondialog.h"
+#include "window/commondialog.h"
 
 #include <QColor>
 #include <QList>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "color/getcolorcode.h"
 
-#include "app/commondialog.h"
-#include "color/colorcode.h"
+#include "window/commondialog.h"
+#include "core/color/colorcode.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "palette/palettepanel.h"
 
-#include "app/combobox.h"
-#include "app/twips.h"
-#include "app/sourceeditor.h"
-#include "app/uifonts.h"
+#include "window/combobox.h"
+#include "core/window/twips.h"
+#include "editor/sourceeditor.h"
+#include "window/uifonts.h"
 
 #include <QCheckBox>
 #include <QLabel>

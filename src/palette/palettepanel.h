@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "palette/catalogue.h"
+#include "core/palette/catalogue.h"
 
 #include <QWidget>
 

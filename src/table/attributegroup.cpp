@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "table/attributegroup.h"
 
-#include "app/combobox.h"
-#include "table/tablemarkup.h"
+#include "window/combobox.h"
+#include "core/table/tablemarkup.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "table/tablesettings.h"
+#include "core/table/tablesettings.h"
 
 #include <QGroupBox>
 #include <QList>

@@ -2,7 +2,7 @@
 #include "table/cellextrasdialog.h"
 
 #include "table/attributegroup.h"
-#include "table/tablesettings.h"
+#include "core/table/tablesettings.h"
 
 #include <QPushButton>
 #include <QVBoxLayout>

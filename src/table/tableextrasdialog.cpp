@@ -2,7 +2,7 @@
 #include "table/tableextrasdialog.h"
 
 #include "table/attributegroup.h"
-#include "table/tablemarkup.h"
+#include "core/table/tablemarkup.h"
 
 #include <QLineEdit>
 #include <QPushButton>

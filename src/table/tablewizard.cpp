@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "table/tablewizard.h"
 
-#include "app/apptitle.h"
-#include "app/sourceeditor.h"
+#include "core/window/apptitle.h"
+#include "editor/sourceeditor.h"
 #include "color/getcolorcode.h"
 #include "table/cellextrasdialog.h"
-#include "table/tablecounts.h"
+#include "core/table/tablecounts.h"
 #include "table/tableextrasdialog.h"
-#include "table/tablemarkup.h"
+#include "core/table/tablemarkup.h"
 #include "table/tablewizarddialog.h"
 
 #include <QLocale>

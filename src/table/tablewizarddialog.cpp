@@ -2,8 +2,8 @@
 #include "table/tablewizarddialog.h"
 
 #include "table/attributegroup.h"
-#include "table/tablecounts.h"
-#include "table/tablemarkup.h"
+#include "core/table/tablecounts.h"
+#include "core/table/tablemarkup.h"
 #include "table/updown.h"
 
 #include <QGridLayout>

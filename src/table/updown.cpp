@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "table/updown.h"
 
-#include "table/tablecounts.h"
+#include "core/table/tablecounts.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>

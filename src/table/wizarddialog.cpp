@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "table/wizarddialog.h"
 
-#include "app/apptitle.h"
+#include "core/window/apptitle.h"
 
 #include <QCloseEvent>
 

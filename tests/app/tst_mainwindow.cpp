@@ -2,10 +2,10 @@
 // The main window as the user meets it: controls, menu tree, tab order,
 // start-up values, the palette's three moves and the editor following the window.
 #include "controls.h"
-#include "app/commondialog.h"
+#include "window/commondialog.h"
 #include "app/mainwindow.h"
-#include "app/sourceeditor.h"
-#include "app/viewsettings.h"
+#include "editor/sourceeditor.h"
+#include "window/viewsettings.h"
 
 #include <QAction>
 #include <QApplication>

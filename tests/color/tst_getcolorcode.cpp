@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/commondialog.h"
+#include "window/commondialog.h"
 #include "app/mainwindow.h"
 #include "scripteddialogs.h"
 

@@ -3,8 +3,8 @@
 // shows, and what Insert writes into the editor.
 #include "controls.h"
 #include "app/mainwindow.h"
-#include "app/sourceeditor.h"
-#include "palette/catalogue.h"
+#include "editor/sourceeditor.h"
+#include "core/palette/catalogue.h"
 
 #include <QCheckBox>
 #include <QLabel>

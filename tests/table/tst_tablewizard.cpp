@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/combobox.h"
-#include "app/commondialog.h"
+#include "window/combobox.h"
+#include "window/commondialog.h"
 #include "app/mainwindow.h"
-#include "app/sourceeditor.h"
+#include "editor/sourceeditor.h"
 #include "scripteddialogs.h"
 #include "table/cellextrasdialog.h"
 #include "table/tableextrasdialog.h"

@@ -1,0 +1,89 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/document/filemessages.h"
+
+#include <QStringList>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString quoted(const QString &path)
+{
+    return u"「" + path + u"」";
+}
+
+QString characterName(char32_t character)
+{
+    const QString code = u"U+%1"_s.arg(uint(character), 4, 16, QChar(u'0')).toUpper();
+    if (QChar::isPrint(character) && !QChar::isSpace(character))
+        return u"「" + QString::fromUcs4(&character, 1) + u"」（" + code + u"）";
+    return code;
+}
+
+QString whereList(const WrittenText &written)
+{
+    QStringList lines;
+    for (const UnencodableCharacter &place : written.unencodable)
+        lines << u"　%1 行 %2 文字目：%3"_s.arg(place.line).arg(place.column).arg(characterName(place.character));
+    const qsizetype more = written.unencodableCount - written.unencodable.size();
+    if (more > 0)
+        lines << u"　ほか %1 か所"_s.arg(more);
+    return lines.join(u'\n');
+}
+
+} // namespace
+
+QString saveChangesQuestion(const QString &path)
+{
+    if (path.isEmpty())
+        return u"新しい文書は保存されていません。保存しますか？\n\n保存しないと、変更は失われます。"_s;
+    return u"ファイル" + quoted(path) + u"への変更を保存しますか？\n\n保存しないと、変更は失われます。";
+}
+
+QString openFailedMessage(const QString &path, const QString &reason)
+{
+    return u"ファイル" + quoted(path) + u"を開けませんでした。\n\n理由：" + reason + u"\n\n編集中の文書はそのままです。";
+}
+
+QString refusedMessage(const QString &path, Refusal refusal, const TextFormat &format)
+{
+    QString reason;
+    switch (refusal) {
+    case Refusal::NotText:
+        reason = u"テキストファイルではありません（NUL 文字が含まれています）。"_s;
+        break;
+    case Refusal::BrokenAfterBom:
+        reason = u"先頭の BOM は %1 を示していますが、内容が %1 として正しくありません。"_s.arg(encodingName(format.encoding));
+        break;
+    case Refusal::Undecodable:
+    case Refusal::None:
+        reason = u"対応している文字コード（UTF-8、UTF-16、Shift_JIS、EUC-JP、ISO-2022-JP）のどれとしても正しく読めません。"_s;
+        break;
+    }
+    return openFailedMessage(path, reason);
+}
+
+QString saveFailedMessage(const QString &path, const QString &reason, bool oldFileKept)
+{
+    QString message = u"ファイル" + quoted(path) + u"に保存できませんでした。\n\n理由：" + reason;
+    if (oldFileKept)
+        message += u"\n\n元のファイルは変更されていません。";
+    return message;
+}
+
+QString saveAsUtf8Question(const QString &path, const TextFormat &format, const WrittenText &written, bool declared)
+{
+    QString question = u"この文書には %1 で書けない文字が %2 か所あります。\n\n"_s.arg(encodingName(format.encoding))
+                           .arg(written.unencodableCount)
+        + whereList(written) + u"\n\nファイル" + quoted(path) + u"を UTF-8 で保存しますか？";
+    if (declared)
+        question += u"\nページの文字コードの指定（meta charset）も UTF-8 に直してください。";
+    question += u"\n\nキャンセルすると保存しません。";
+    return question;
+}
+
+QString unsavableMessage(const QString &path, const WrittenText &written)
+{
+    return u"ファイル" + quoted(path) + u"に保存できませんでした。\n\n理由：どの文字コードでも書けない文字があります。\n\n"
+        + whereList(written) + u"\n\nこれらの文字を消してから保存してください。";
+}

@@ -1,0 +1,23 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "core/document/textfile.h"
+
+#include <QString>
+#include <QStringView>
+
+// The Japanese texts of the document commands' questions and messages. A
+// document without a file is named by an empty path.
+
+QString saveChangesQuestion(const QString &path);
+
+QString openFailedMessage(const QString &path, const QString &reason);
+QString refusedMessage(const QString &path, Refusal refusal, const TextFormat &format);
+QString saveFailedMessage(const QString &path, const QString &reason, bool oldFileKept);
+
+// Which characters do not fit and where, with the offer to write UTF-8
+// instead. declared is set when the page declares a charset of its own, which
+// would then be wrong.
+QString saveAsUtf8Question(const QString &path, const TextFormat &format, const WrittenText &written, bool declared);
+// For characters that fit no encoding at all.
+QString unsavableMessage(const QString &path, const WrittenText &written);

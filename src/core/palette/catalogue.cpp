@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/palette/catalogue.h"
+
+#include "core/palette/categories.h"
+
+std::span<const Category> catalogue()
+{
+    static const Category categories[] = {
+        {u"ベース設定", baseTags()},
+        {u"テキスト", textTags()},
+        {u"フォント", fontTags()},
+        {u"リスト", listTags()},
+        {u"画像（イメージ）", imageTags()},
+        {u"リンク", linkTags()},
+        {u"フォーム", formTags()},
+        {u"テーブル", tableTags()},
+        {u"フレーム", frameTags()},
+        {u"その他", otherTags()},
+        {u"JavaScript", scriptTags()},
+    };
+    return categories;
+}
+
+// Only what the set-up shows can be set: what a hidden control holds never
+// reaches the markup.
+static PaletteState visibleOnly(const Tag &tag, PaletteState state)
+{
+    for (std::size_t i = 0; i < state.checks.size(); ++i) {
+        if (i >= tag.checks.size() || tag.checks[i].caption.isEmpty())
+            state.checks[i] = false;
+    }
+    for (std::size_t i = 0; i < state.combos.size(); ++i) {
+        if (tag.combos[i].empty())
+            state.combos[i] = -1;
+    }
+    return state;
+}
+
+std::optional<QString> paletteMarkup(int kind, int tagu, const PaletteState &state)
+{
+    const auto categories = catalogue();
+    if (kind < 0 || kind >= int(categories.size()))
+        return std::nullopt;
+    const auto tags = categories[kind].tags;
+    if (tagu < 0 || tagu >= int(tags.size()))
+        return std::nullopt;
+    const Tag &tag = tags[tagu];
+    return tag.markup(tag, visibleOnly(tag, state));
+}

@@ -1,0 +1,749 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "window/commondialog.h"
+#include "document/documentfiles.h"
+#include "app/mainwindow.h"
+#include "editor/editortext.h"
+#include "core/document/filefilter.h"
+#include "editor/sourceeditor.h"
+#include "core/palette/catalogue.h"
+#include "scripteddialogs.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <functional>
+#include <optional>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace Qt::StringLiterals;
+
+using Answer = DocumentFiles::Answer;
+Q_DECLARE_METATYPE(Answer)
+
+namespace {
+
+QByteArray readBytes(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray("(unreadable)");
+    return file.readAll();
+}
+
+void writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+}
+
+QByteArray fixture(const QString &name)
+{
+    return readBytes(QStringLiteral(TAGPOT_TEST_DATA "/") + name);
+}
+
+// The questions and messages of the document commands, answered from a script.
+struct PromptScript {
+    QList<Answer> saveAnswers;
+    bool utf8Answer = false;
+    std::function<void()> whileAsked;
+    QStringList saveQuestions;
+    QStringList utf8Questions;
+    QStringList errors;
+};
+
+class ScriptedPrompts : public DocumentFiles::Backend
+{
+public:
+    explicit ScriptedPrompts(PromptScript *script) : m_script(script) {}
+
+    Answer askToSave(QWidget *, const QString &question) override
+    {
+        m_script->saveQuestions << question;
+        return m_script->saveAnswers.isEmpty() ? Answer::Cancel : m_script->saveAnswers.takeFirst();
+    }
+    bool askToSaveAsUtf8(QWidget *, const QString &question) override
+    {
+        m_script->utf8Questions << question;
+        if (m_script->whileAsked)
+            m_script->whileAsked();
+        return m_script->utf8Answer;
+    }
+    void showError(QWidget *, const QString &message) override { m_script->errors << message; }
+
+private:
+    PromptScript *m_script;
+};
+
+// The main window, with names for what the document commands work on.
+class Window : public MainWindow
+{
+public:
+    Window()
+        : editor(source())
+        , dialog(commonDialog())
+        , files(documentFiles())
+    {
+    }
+
+    SourceEditor *editor;
+    CommonDialog *dialog;
+    DocumentFiles *files;
+};
+
+QString caption(const QString &path)
+{
+    return path.isEmpty() ? u"タグポット[*]"_s : u"タグポット  - " + path + u"[*]";
+}
+
+void insertAtStart(SourceEditor *editor, const QString &text)
+{
+    QTextCursor cursor = editor->textCursor();
+    cursor.movePosition(QTextCursor::Start);
+    editor->setTextCursor(cursor);
+    editor->setSelText(text);
+}
+
+QString pageMarkup()
+{
+    return paletteMarkup(0, 0, PaletteState{}).value_or(QString());
+}
+
+} // namespace
+
+class TestDocumentFiles : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void startsAsNewDocument();
+    void roundTrip_data();
+    void roundTrip();
+    void editsKeepTheFormat_data();
+    void editsKeepTheFormat();
+    void fileNameLinksTheCommands();
+    void cancelledDialogsChangeNothing();
+    void refusesToOpen_data();
+    void refusesToOpen();
+    void failedSaveKeepsEverything_data();
+    void failedSaveKeepsEverything();
+    void offersUtf8ForUnencodable_data();
+    void offersUtf8ForUnencodable();
+    void asksAboutUnsavedChanges_data();
+    void asksAboutUnsavedChanges();
+    void survivesRandomFiles();
+    void realQuestionButtons_data();
+    void realQuestionButtons();
+    void realErrorMessage();
+
+private:
+    // Clicks the button captioned caption of the message box that is about
+    // to run modally, noting every button caption it shows.
+    void clickWhenShown(const QString &caption, QStringList *captions);
+
+    QString copyOfFixture(const QString &name);
+    QString statusText() const;
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<Window> m_window;
+    DialogScript m_dialogs;
+    PromptScript m_prompts;
+};
+
+void TestDocumentFiles::initTestCase()
+{
+    // Closing the window in a test must not end the test program.
+    QGuiApplication::setQuitOnLastWindowClosed(false);
+}
+
+void TestDocumentFiles::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+    m_dialogs = {};
+    m_prompts = {};
+    m_window = std::make_unique<Window>();
+    m_window->dialog->setBackend(std::make_unique<ScriptedDialogs>(&m_dialogs));
+    m_window->files->setBackend(std::make_unique<ScriptedPrompts>(&m_prompts));
+    m_window->show();
+}
+
+void TestDocumentFiles::cleanup()
+{
+    m_window.reset();
+    m_dir.reset();
+}
+
+QString TestDocumentFiles::copyOfFixture(const QString &name)
+{
+    const QString path = m_dir->filePath(name);
+    writeBytes(path, fixture(name));
+    return path;
+}
+
+QString TestDocumentFiles::statusText() const
+{
+    const auto *label = m_window->findChild<QLabel *>(u"fileFormat"_s);
+    return label ? label->text() : u"(no status)"_s;
+}
+
+void TestDocumentFiles::startsAsNewDocument()
+{
+    QCOMPARE(m_window->windowTitle(), caption({}));
+    QCOMPARE(m_window->dialog->filter(), documentFilter.toString());
+    QCOMPARE(statusText(), u"文字コード: UTF-8　改行: CRLF"_s);
+}
+
+void TestDocumentFiles::roundTrip_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("status");
+
+    QTest::addRow("Shift_JIS, CRLF, half-width katakana, NEC specials, 0x5C bytes")
+        << "sjis_crlf.html" << u"文字コード: Shift_JIS　改行: CRLF"_s;
+    QTest::addRow("Shift_JIS, mixed line ends") << "sjis_mixed.txt" << u"文字コード: Shift_JIS　改行: CRLF"_s;
+    QTest::addRow("Shift_JIS, LF, no final line end") << "sjis_lf_no_final.txt" << u"文字コード: Shift_JIS　改行: LF"_s;
+    QTest::addRow("EUC-JP, LF") << "eucjp_lf.html" << u"文字コード: EUC-JP　改行: LF"_s;
+    QTest::addRow("EUC-JP by its meta declaration") << "eucjp_meta.html" << u"文字コード: EUC-JP　改行: LF"_s;
+    QTest::addRow("ISO-2022-JP, CRLF") << "iso2022jp_crlf.txt" << u"文字コード: ISO-2022-JP　改行: CRLF"_s;
+    QTest::addRow("UTF-8, LF, a no-break space") << "utf8_lf.html" << u"文字コード: UTF-8　改行: LF"_s;
+    QTest::addRow("UTF-8 with BOM, CRLF") << "utf8_bom_crlf.html" << u"文字コード: UTF-8 (BOM付き)　改行: CRLF"_s;
+    QTest::addRow("UTF-16LE with BOM, CRLF") << "utf16le_bom_crlf.txt" << u"文字コード: UTF-16LE　改行: CRLF"_s;
+    QTest::addRow("UTF-8, CR") << "utf8_cr.txt" << u"文字コード: UTF-8　改行: CR"_s;
+    QTest::addRow("ASCII page declaring Shift_JIS") << "ascii_meta_sjis.html" << u"文字コード: Shift_JIS　改行: CRLF"_s;
+    QTest::addRow("empty file") << "empty.txt" << u"文字コード: UTF-8　改行: CRLF"_s;
+}
+
+// Open, then save under a new name without an edit: the same bytes.
+void TestDocumentFiles::roundTrip()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, status);
+
+    const QString path = copyOfFixture(file);
+    const QByteArray bytes = readBytes(path);
+    QVERIFY(m_window->files->openPath(path));
+    QVERIFY(m_prompts.errors.isEmpty());
+    QCOMPARE(statusText(), status);
+    QCOMPARE(m_window->windowTitle(), caption(path));
+    QVERIFY(!m_window->isWindowModified());
+    QCOMPARE(m_window->dialog->fileName(), path);
+    QCOMPARE(m_window->files->strOpen(), path);
+    QCOMPARE(editorText(m_window->editor), readText(bytes).text);
+
+    const QString copy = m_dir->filePath(u"saved-"_s + file);
+    m_dialogs.saves << copy;
+    QVERIFY(m_window->files->saveDocument());
+    QCOMPARE(readBytes(copy), bytes);
+    QCOMPARE(m_window->windowTitle(), caption(copy));
+    QCOMPARE(m_window->files->strNewFile(), copy);
+}
+
+void TestDocumentFiles::editsKeepTheFormat_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("inserted");
+    QTest::addColumn<QByteArray>("expected");
+
+    const QByteArray sjisMarkup("<HTML><HEAD><TITLE>\x83^\x83" "C\x83g\x83\x8b</TITLE>\r\n</HEAD>\r\n<BODY>\r\n\r\n<!--"
+                                "\x82\xb1\x82\xb1\x82\xc9\x96{\x95\xb6-->\r\n\r\n</BODY></HTML>");
+    QTest::addRow("Shift_JIS CRLF page: palette markup at the top is Shift_JIS with CR LF")
+        << "sjis_crlf.html" << pageMarkup() << sjisMarkup + fixture(u"sjis_crlf.html"_s);
+
+    QByteArray allCrLf = fixture(u"sjis_mixed.txt"_s);
+    allCrLf.replace("\r\n", "\n").replace('\r', '\n').replace("\n", "\r\n");
+    QTest::addRow("mixed line ends: all written in the style most lines use")
+        << "sjis_mixed.txt" << u"追加"_s << QByteArray("\x92\xc7\x89\xc1") + allCrLf;
+
+    const QByteArray utf8Markup("<HTML><HEAD><TITLE>\xe3\x82\xbf\xe3\x82\xa4\xe3\x83\x88\xe3\x83\xab</TITLE>\n</HEAD>\n"
+                                "<BODY>\n\n<!--\xe3\x81\x93\xe3\x81\x93\xe3\x81\xab\xe6\x9c\xac\xe6\x96\x87-->\n\n</BODY></HTML>");
+    QTest::addRow("UTF-8 LF page: markup lines end in LF, the no-break space stays")
+        << "utf8_lf.html" << pageMarkup() << utf8Markup + fixture(u"utf8_lf.html"_s);
+
+    QTest::addRow("UTF-16LE page: the BOM and CR LF stay")
+        << "utf16le_bom_crlf.txt" << u"追加\r\n"_s
+        << QByteArray("\xff\xfe\xfd\x8f\xa0\x52\r\0\n\0", 10) + fixture(u"utf16le_bom_crlf.txt"_s).sliced(2);
+}
+
+void TestDocumentFiles::editsKeepTheFormat()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, inserted);
+    QFETCH(QByteArray, expected);
+
+    QVERIFY(!inserted.isEmpty());
+    const QString path = copyOfFixture(file);
+    QVERIFY(m_window->files->openPath(path));
+    const TextFormat format = m_window->files->format();
+    insertAtStart(m_window->editor, inserted);
+    QVERIFY(m_window->isWindowModified());
+
+    m_dialogs.saves << path;
+    QVERIFY(m_window->files->saveDocument());
+    QCOMPARE(readBytes(path), expected);
+    QVERIFY(m_window->files->format() == format);
+    QVERIFY(!m_window->isWindowModified());
+    QVERIFY(m_prompts.utf8Questions.isEmpty());
+}
+
+// After Open the Save dialog offers the opened path, after Save the Open
+// dialog offers the saved one, and New clears it.
+void TestDocumentFiles::fileNameLinksTheCommands()
+{
+    const QString opened = copyOfFixture(u"sjis_crlf.html"_s);
+    const QString saved = m_dir->filePath(u"saved.html"_s);
+    m_dialogs.opens << opened;
+    QVERIFY(m_window->files->openDocument());
+    QCOMPARE(m_dialogs.filters, nameFiltersFrom(documentFilter));
+    m_dialogs.saves << saved;
+    QVERIFY(m_window->files->saveDocument());
+    QVERIFY(!m_window->files->openDocument());
+    m_window->files->newDocument();
+    QVERIFY(!m_window->files->saveDocument());
+    QVERIFY(!m_window->files->openDocument());
+
+    QCOMPARE(m_dialogs.offeredOpen, (QStringList{QString(), saved, QString()}));
+    QCOMPARE(m_dialogs.offeredSave, (QStringList{opened, QString()}));
+    QCOMPARE(m_window->windowTitle(), caption({}));
+    QCOMPARE(m_window->editor->document()->isEmpty(), true);
+    QCOMPARE(m_window->files->strOpen(), opened);
+    QCOMPARE(m_window->files->strNewFile(), saved);
+    QCOMPARE(statusText(), u"文字コード: UTF-8　改行: CRLF"_s);
+}
+
+// A cancelled dialog ends the command: no reload, no overwrite, no failed load.
+void TestDocumentFiles::cancelledDialogsChangeNothing()
+{
+    const QString path = copyOfFixture(u"sjis_crlf.html"_s);
+    const QByteArray bytes = readBytes(path);
+    QVERIFY(m_window->files->openPath(path));
+    insertAtStart(m_window->editor, u"編集"_s);
+    const QString edited = editorText(m_window->editor);
+
+    QVERIFY(!m_window->files->openDocument());
+    QVERIFY(!m_window->files->saveDocument());
+
+    QCOMPARE(m_dialogs.offeredOpen, QStringList{path});
+    QCOMPARE(m_dialogs.offeredSave, QStringList{path});
+    QCOMPARE(editorText(m_window->editor), edited);
+    QVERIFY(m_window->isWindowModified());
+    QCOMPARE(readBytes(path), bytes);
+    QCOMPARE(m_window->dialog->fileName(), path);
+    QVERIFY(m_prompts.errors.isEmpty());
+    QVERIFY(m_prompts.saveQuestions.isEmpty());
+}
+
+void TestDocumentFiles::refusesToOpen_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("createFile");
+    QTest::addColumn<QString>("reason");
+
+    QTest::addRow("a picture") << fixture(u"not_text.png"_s) << true << u"テキストファイルではありません"_s;
+    QTest::addRow("bytes in no supported encoding") << QByteArray("<P>\x80\xff</P>") << true
+                                                     << u"どれとしても正しく読めません"_s;
+    QTest::addRow("a UTF-8 BOM before Shift_JIS") << QByteArray("\xef\xbb\xbf\x82\xa0") << true
+                                                  << u"UTF-8 として正しくありません"_s;
+    QTest::addRow("a missing file") << QByteArray() << false << u"ファイルが見つかりません"_s;
+}
+
+// The document, caption and FileName stay; the message names the file and why.
+void TestDocumentFiles::refusesToOpen()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, createFile);
+    QFETCH(QString, reason);
+
+    const QString current = copyOfFixture(u"eucjp_lf.html"_s);
+    QVERIFY(m_window->files->openPath(current));
+    insertAtStart(m_window->editor, u"編集"_s);
+    const QString edited = editorText(m_window->editor);
+    const QString status = statusText();
+
+    const QString path = m_dir->filePath(u"refused.html"_s);
+    if (createFile)
+        writeBytes(path, bytes);
+    m_dialogs.opens << path;
+    QVERIFY(!m_window->files->openDocument());
+
+    QCOMPARE(m_prompts.errors.size(), 1);
+    QVERIFY2(m_prompts.errors[0].contains(path), qPrintable(m_prompts.errors[0]));
+    QVERIFY2(m_prompts.errors[0].contains(reason), qPrintable(m_prompts.errors[0]));
+    QVERIFY(m_prompts.saveQuestions.isEmpty());
+    QCOMPARE(editorText(m_window->editor), edited);
+    QVERIFY(m_window->isWindowModified());
+    QCOMPARE(m_window->windowTitle(), caption(current));
+    QCOMPARE(m_window->dialog->fileName(), current);
+    QCOMPARE(m_window->files->strOpen(), current);
+    QCOMPARE(statusText(), status);
+}
+
+void TestDocumentFiles::failedSaveKeepsEverything_data()
+{
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<QString>("reason");
+    QTest::addColumn<bool>("sizeLimit");
+
+    QTest::addRow("into a missing folder") << "missing/page.html" << u"見つかりません"_s << false;
+    QTest::addRow("onto a folder") << "folder" << u"フォルダーです"_s << false;
+    QTest::addRow("past the file size limit, as on a full disk") << "sjis_crlf.html" << u"上限を超えました"_s << true;
+}
+
+// What a failed save leaves: the old file, the document still unsaved, caption
+// and FileName as they were, and a message naming the file and the reason.
+void TestDocumentFiles::failedSaveKeepsEverything()
+{
+    QFETCH(QString, target);
+    QFETCH(QString, reason);
+    QFETCH(bool, sizeLimit);
+
+    const QString opened = copyOfFixture(u"sjis_crlf.html"_s);
+    const QByteArray bytes = readBytes(opened);
+    QVERIFY(QDir(m_dir->path()).mkdir(u"folder"_s));
+    QVERIFY(m_window->files->openPath(opened));
+    insertAtStart(m_window->editor, pageMarkup());
+    const QString path = m_dir->filePath(target);
+    m_dialogs.saves << path;
+
+    struct Outcome {
+        bool saved;
+        QStringList errors;
+        QString title;
+        QString fileName;
+        bool modified;
+        QString strNewFile;
+    };
+    const auto save = [&] {
+        const bool saved = m_window->files->saveDocument();
+        return Outcome{saved, m_prompts.errors, m_window->windowTitle(), m_window->dialog->fileName(),
+                       m_window->isWindowModified(), m_window->files->strNewFile()};
+    };
+    Outcome outcome;
+    if (!sizeLimit) {
+        outcome = save();
+    } else {
+        // A file size limit fails the write the way a full disk does; it is
+        // set in a child process so that nothing else of the tests feels it.
+        int pipeEnds[2];
+        QCOMPARE(pipe(pipeEnds), 0);
+        const pid_t child = fork();
+        QVERIFY(child >= 0);
+        if (child == 0) {
+            close(pipeEnds[0]);
+            std::signal(SIGXFSZ, SIG_IGN);
+            const rlimit limit{64, 64};
+            setrlimit(RLIMIT_FSIZE, &limit);
+            const Outcome seen = save();
+            QByteArray report;
+            QDataStream out(&report, QIODevice::WriteOnly);
+            out << seen.saved << seen.errors << seen.title << seen.fileName << seen.modified << seen.strNewFile;
+            const bool sent = write(pipeEnds[1], report.constData(), size_t(report.size())) == report.size();
+            _exit(sent ? 0 : 1);
+        }
+        close(pipeEnds[1]);
+        QByteArray report;
+        char buffer[4096];
+        for (ssize_t n; (n = read(pipeEnds[0], buffer, sizeof buffer)) > 0;)
+            report.append(buffer, n);
+        close(pipeEnds[0]);
+        int status = 0;
+        QCOMPARE(waitpid(child, &status, 0), child);
+        QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        QDataStream in(report);
+        in >> outcome.saved >> outcome.errors >> outcome.title >> outcome.fileName >> outcome.modified >> outcome.strNewFile;
+        QCOMPARE(in.status(), QDataStream::Ok);
+    }
+
+    QVERIFY(!outcome.saved);
+    QCOMPARE(readBytes(opened), bytes);
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList{u"sjis_crlf.html"_s});
+    QCOMPARE(outcome.errors.size(), 1);
+    QVERIFY2(outcome.errors[0].contains(path), qPrintable(outcome.errors[0]));
+    QVERIFY2(outcome.errors[0].contains(reason), qPrintable(outcome.errors[0]));
+    QCOMPARE(outcome.title, caption(opened));
+    QCOMPARE(outcome.fileName, opened);
+    QVERIFY(outcome.modified);
+    QCOMPARE(outcome.strNewFile, QString());
+}
+
+void TestDocumentFiles::offersUtf8ForUnencodable_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<bool>("answer");
+    QTest::addColumn<QString>("encoding");
+    QTest::addColumn<bool>("declared");
+
+    QTest::addRow("Shift_JIS page, the offer cancelled") << "sjis_crlf.html" << false << "Shift_JIS" << false;
+    QTest::addRow("Shift_JIS page, saved as UTF-8") << "sjis_crlf.html" << true << "Shift_JIS" << false;
+    QTest::addRow("EUC-JP page with a charset declaration, which the offer mentions")
+        << "eucjp_meta.html" << true << "EUC-JP" << true;
+}
+
+// Nothing is written before the answer, never a '?' for the emoji: either
+// nothing at all, or the whole page in UTF-8 with its own line ends.
+void TestDocumentFiles::offersUtf8ForUnencodable()
+{
+    QFETCH(QString, file);
+    QFETCH(bool, answer);
+    QFETCH(QString, encoding);
+    QFETCH(bool, declared);
+
+    const QString path = copyOfFixture(file);
+    const QByteArray bytes = readBytes(path);
+    QVERIFY(m_window->files->openPath(path));
+    const TextFormat format = m_window->files->format();
+    QTextCursor cursor = m_window->editor->textCursor();
+    cursor.movePosition(QTextCursor::NextBlock);
+    cursor.movePosition(QTextCursor::EndOfBlock);
+    m_window->editor->setTextCursor(cursor);
+    m_window->editor->setSelText(u"😀"_s);
+    const QString text = editorText(m_window->editor);
+    const qsizetype column = text.section(u'\n', 1, 1).size() - 1;
+
+    m_dialogs.saves << path;
+    m_prompts.utf8Answer = answer;
+    QByteArray whileAsked;
+    m_prompts.whileAsked = [&] { whileAsked = readBytes(path); };
+    QCOMPARE(m_window->files->saveDocument(), answer);
+
+    QCOMPARE(whileAsked, bytes);
+    QCOMPARE(m_prompts.utf8Questions.size(), 1);
+    const QString question = m_prompts.utf8Questions[0];
+    QVERIFY2(question.contains(u"2 行 %1 文字目：「😀」（U+1F600）"_s.arg(column)), qPrintable(question));
+    QVERIFY2(question.contains(encoding), qPrintable(question));
+    QCOMPARE(question.contains(u"meta charset"_s), declared);
+    if (!answer) {
+        QCOMPARE(readBytes(path), bytes);
+        QVERIFY(m_window->isWindowModified());
+        QVERIFY(m_window->files->format() == format);
+        QCOMPARE(m_window->files->strNewFile(), QString());
+        return;
+    }
+    QCOMPARE(readBytes(path), withLineEnds(text, format.lineEnd).toUtf8());
+    QVERIFY(!m_window->isWindowModified());
+    QCOMPARE(m_window->files->format().encoding, TextEncoding::Utf8);
+    QCOMPARE(statusText(), u"文字コード: UTF-8　改行: "_s + lineEndName(format.lineEnd));
+    QCOMPARE(m_window->files->strNewFile(), path);
+}
+
+enum class Reply { Save, SaveDialogCancelled, Discard, Cancel, NotAsked };
+Q_DECLARE_METATYPE(Reply)
+
+void TestDocumentFiles::asksAboutUnsavedChanges_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<Reply>("reply");
+
+    const struct {
+        Reply reply;
+        const char *name;
+    } replies[] = {
+        {Reply::Save, "saved"},
+        {Reply::SaveDialogCancelled, "save chosen, Save dialog cancelled"},
+        {Reply::Discard, "discarded"},
+        {Reply::Cancel, "cancelled"},
+        {Reply::NotAsked, "unchanged, no question"},
+    };
+    for (const char *command : {"new", "open", "exit", "close"}) {
+        for (const auto &reply : replies)
+            QTest::addRow("%s, %s", command, reply.name) << QString::fromLatin1(command) << reply.reply;
+    }
+}
+
+void TestDocumentFiles::asksAboutUnsavedChanges()
+{
+    QFETCH(QString, command);
+    QFETCH(Reply, reply);
+
+    const QString path = copyOfFixture(u"sjis_crlf.html"_s);
+    const QString other = copyOfFixture(u"utf8_lf.html"_s);
+    const QString saved = m_dir->filePath(u"saved.html"_s);
+    QVERIFY(m_window->files->openPath(path));
+    if (reply != Reply::NotAsked)
+        insertAtStart(m_window->editor, u"編集"_s);
+    const QString before = editorText(m_window->editor);
+    if (reply == Reply::Save)
+        m_prompts.saveAnswers << Answer::Save;
+    if (reply == Reply::SaveDialogCancelled)
+        m_prompts.saveAnswers << Answer::Save;
+    if (reply == Reply::Discard)
+        m_prompts.saveAnswers << Answer::Discard;
+    if (reply == Reply::Cancel)
+        m_prompts.saveAnswers << Answer::Cancel;
+    if (reply == Reply::Save)
+        m_dialogs.saves << saved;
+    if (command == u"open")
+        m_dialogs.opens << other;
+
+    // The commands as the user gives them: the File menu's items, or the window's close box.
+    if (command == u"close")
+        m_window->close();
+    else
+        m_window->findChild<QAction *>(command)->trigger();
+
+    QCOMPARE(m_prompts.saveQuestions.size(), reply == Reply::NotAsked ? 0 : 1);
+    if (reply != Reply::NotAsked)
+        QVERIFY2(m_prompts.saveQuestions[0].contains(path), qPrintable(m_prompts.saveQuestions[0]));
+    QCOMPARE(QFile::exists(saved), reply == Reply::Save);
+    if (reply == Reply::Save)
+        QCOMPARE(readText(readBytes(saved)).text, before);
+
+    const bool goesOn = reply == Reply::Save || reply == Reply::Discard || reply == Reply::NotAsked;
+    QVERIFY(m_prompts.errors.isEmpty());
+    if (!goesOn) {
+        QCOMPARE(editorText(m_window->editor), before);
+        QVERIFY(m_window->isWindowModified());
+        QVERIFY(m_window->isVisible());
+        QCOMPARE(m_window->dialog->fileName(), path);
+        QCOMPARE(m_window->windowTitle(), caption(path));
+        return;
+    }
+    if (command == u"new") {
+        QCOMPARE(editorText(m_window->editor), QString());
+        QCOMPARE(m_window->windowTitle(), caption({}));
+        QCOMPARE(m_window->dialog->fileName(), QString());
+        QVERIFY(!m_window->isWindowModified());
+    } else if (command == u"open") {
+        QCOMPARE(editorText(m_window->editor), readText(readBytes(other)).text);
+        QCOMPARE(m_window->windowTitle(), caption(other));
+        QVERIFY(!m_window->isWindowModified());
+    } else {
+        QVERIFY(!m_window->isVisible());
+    }
+}
+
+// Random and damaged files, opened and saved through the commands: each is
+// refused with one message and the document kept, or written back as it was.
+void TestDocumentFiles::survivesRandomFiles()
+{
+    const QList<QByteArray> seeds{fixture(u"sjis_crlf.html"_s), fixture(u"eucjp_lf.html"_s),
+                                  fixture(u"iso2022jp_crlf.txt"_s), fixture(u"utf8_lf.html"_s),
+                                  fixture(u"utf16le_bom_crlf.txt"_s)};
+    static const QByteArrayView inserts[] = {"\x81", "\xe0", "\x8e", "\x8f", "\x80", "\r", "\n", "\x1b$B", "\x1b(I",
+                                             "\xef\xbb\xbf", "\xff\xfe", "\xe2\x80\xa9", "\xef\xb7\x90", "\xef\xb7\x91",
+                                             "\xe2\x80\xa8", "\xc2\xa0", "\r\n"};
+    const QString input = m_dir->filePath(u"input.html"_s);
+    const QString output = m_dir->filePath(u"output.html"_s);
+    QRandomGenerator random(77031);
+    int opened = 0;
+    for (int round = 0; round < 2000; ++round) {
+        QByteArray bytes = seeds[random.bounded(int(seeds.size()))];
+        if (round % 5 == 0) {
+            bytes.resize(random.bounded(40));
+            for (char &b : bytes)
+                b = char(random.bounded(256));
+        }
+        for (int edits = random.bounded(4); edits > 0; --edits) {
+            const qsizetype at = random.bounded(int(bytes.size()) + 1);
+            const int what = random.bounded(5);
+            if (what == 0)
+                bytes.truncate(at);
+            else if (what == 1)
+                bytes.insert(at, '\0');
+            else if (what == 2 && at < bytes.size())
+                bytes[at] = char(random.bounded(256));
+            else
+                bytes.insert(at, inserts[random.bounded(int(std::size(inserts)))]);
+        }
+        writeBytes(input, bytes);
+        m_prompts.errors.clear();
+        const QString before = editorText(m_window->editor);
+        if (!m_window->files->openPath(input)) {
+            QVERIFY2(m_prompts.errors.size() == 1, bytes.toHex(' ').constData());
+            QVERIFY2(editorText(m_window->editor) == before, bytes.toHex(' ').constData());
+            continue;
+        }
+        ++opened;
+        m_dialogs.saves << output;
+        QVERIFY2(m_window->files->saveDocument(), bytes.toHex(' ').constData());
+        QVERIFY2(readBytes(output) == bytes, bytes.toHex(' ').constData());
+    }
+    QVERIFY(opened > 200);
+    QVERIFY(opened < 1800);
+}
+
+void TestDocumentFiles::clickWhenShown(const QString &caption, QStringList *captions)
+{
+    QMetaObject::invokeMethod(
+        this,
+        [caption, captions] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            QAbstractButton *chosen = nullptr;
+            for (QAbstractButton *button : box->buttons()) {
+                *captions << button->text();
+                if (button->text() == caption)
+                    chosen = button;
+            }
+            if (chosen)
+                chosen->click();
+            else
+                box->reject();
+        },
+        Qt::QueuedConnection);
+}
+
+void TestDocumentFiles::realQuestionButtons_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<bool>("kept");
+    QTest::addColumn<int>("saveDialogs");
+
+    QTest::addRow("保存しない discards") << u"保存しない"_s << false << 0;
+    QTest::addRow("キャンセル keeps") << u"キャンセル"_s << true << 0;
+    QTest::addRow("保存する saves first: its cancelled dialog keeps") << u"保存する"_s << true << 1;
+}
+
+// The real message box: Japanese buttons, each giving its answer.
+void TestDocumentFiles::realQuestionButtons()
+{
+    QFETCH(QString, button);
+    QFETCH(bool, kept);
+    QFETCH(int, saveDialogs);
+
+    Window window;
+    window.dialog->setBackend(std::make_unique<ScriptedDialogs>(&m_dialogs));
+    window.show();
+    window.editor->setSelText(u"編集"_s);
+    QStringList captions;
+    clickWhenShown(button, &captions);
+    window.files->newDocument();
+
+    captions.sort();
+    QStringList expected{u"保存する"_s, u"保存しない"_s, u"キャンセル"_s};
+    expected.sort();
+    QCOMPARE(captions, expected);
+    QCOMPARE(editorText(window.editor), kept ? u"編集"_s : QString());
+    QCOMPARE(m_dialogs.offeredSave.size(), saveDialogs);
+}
+
+void TestDocumentFiles::realErrorMessage()
+{
+    Window window;
+    window.show();
+    const QString missing = m_dir->filePath(u"missing.html"_s);
+    QStringList captions;
+    clickWhenShown(u"OK"_s, &captions);
+    QVERIFY(!window.files->openPath(missing));
+    QCOMPARE(captions, QStringList{u"OK"_s});
+}
+
+QTEST_MAIN(TestDocumentFiles)
+#include "tst_documentfiles.moc"
