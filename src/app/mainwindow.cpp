@@ -7,6 +7,7 @@
 #include "document/documentfiles.h"
 #include "core/window/editorlayout.h"
 #include "window/menushortcutfilter.h"
+#include "window/settingsdialog.h"
 #include "editor/sourceeditor.h"
 #include "window/toollauncher.h"
 #include "window/uifonts.h"
@@ -82,6 +83,8 @@ void MainWindow::createMenus()
     QMenu *tools = addMenu(u"Tools"_s, u"ツール(&T)"_s);
     addItem(tools, u"TableWizard"_s, u"テーブル作成(&W)"_s, QKeySequence(u"Ctrl+W"_s));
     addItem(tools, u"GetColors"_s, u"カラーコード取得(&G)"_s, QKeySequence(u"Ctrl+G"_s));
+    tools->addSeparator();
+    addItem(tools, u"preferences"_s, u"設定(&O)..."_s);
 
     QMenu *optionTools = addMenu(u"mnuOptionTool"_s, u"オプションツール(&O)"_s);
     addItem(optionTools, u"mnuPLK"_s, u"ポルカ"_s);
@@ -128,6 +131,9 @@ void MainWindow::connectCommands()
     wire(u"GetColors"_s, this, [this] { GetColorCode(*m_commonDialog); });
 
     wire(u"version"_s, this, [this] { showAboutBox(this); });
+
+    m_settingsDialog = new SettingsDialog(this);
+    wire(u"preferences"_s, m_settingsDialog, &SettingsDialog::exec);
 
     // Text widgets claim Ctrl+C and friends for themselves; the menu's own
     // shortcuts must win while the editor or a palette combo has the focus.

@@ -6,6 +6,7 @@
 class CommonDialog;
 class DocumentFiles;
 class PalettePanel;
+class SettingsDialog;
 class SourceEditor;
 class ToolLauncher;
 class ViewSettings;
@@ -23,6 +24,7 @@ public:
     CommonDialog *commonDialog() const { return m_commonDialog; }
     ViewSettings *viewSettings() const { return m_view; }
     DocumentFiles *documentFiles() const { return m_files; }
+    SettingsDialog *settingsDialog() const { return m_settingsDialog; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -51,4 +53,5 @@ private:
     DocumentFiles *m_files = nullptr;
     ViewSettings *m_view = nullptr;
     ToolLauncher *m_launcher = nullptr;
+    SettingsDialog *m_settingsDialog = nullptr;
 };

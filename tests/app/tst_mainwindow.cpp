@@ -173,12 +173,22 @@ void TestMainWindow::designGeometry()
     QCOMPARE(QRect(topLeft, widget->size()), pixels);
 }
 
+// The designed menus and items keep their order, captions and shortcuts;
+// added menus and items may stand between them and are left out here.
 void TestMainWindow::menuTree()
 {
+    const QStringList designed{u"file"_s, u"new"_s, u"open"_s, u"save"_s, u"bar1"_s, u"exit"_s,
+                               u"view"_s, u"FontNameset"_s, u"FontSizeset"_s, u"bar2"_s, u"leftset"_s,
+                               u"centerset"_s, u"rightset"_s, u"Tools"_s, u"TableWizard"_s, u"GetColors"_s,
+                               u"mnuOptionTool"_s, u"mnuPLK"_s, u"mnuFNK"_s, u"mnuTMS"_s, u"help"_s, u"version"_s};
     QStringList tree;
     for (QAction *menuAction : m_window->menuBar()->actions()) {
+        if (!designed.contains(menuAction->objectName()))
+            continue;
         tree << menuAction->objectName() + u' ' + menuAction->text();
         for (QAction *item : menuAction->menu()->actions()) {
+            if (!designed.contains(item->objectName()))
+                continue;
             tree << u"  "_s + item->objectName() + u' ' + (item->isSeparator() ? u"-"_s : item->text()) + u' '
                     + item->shortcut().toString(QKeySequence::PortableText);
         }
