@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/document/nativepath.h"
 #include "document/documentfiles.h"
+#include "document/recoverykeeper.h"
 #include "app/mainwindow.h"
+#include "app/startup.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -9,6 +12,7 @@
 
 int main(int argc, char *argv[])
 {
+    prepareProcess();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tagpot"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/tagpot.svg")));
@@ -19,10 +23,13 @@ int main(int argc, char *argv[])
     if (qtTexts.load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtTexts);
     MainWindow window;
+    endCleanlyOnRequest(&window);
     window.show();
-    // File managers and "open with" pass the page to open as the argument.
-    const QStringList arguments = QApplication::arguments();
-    if (arguments.size() > 1)
-        window.documentFiles()->openPath(arguments.at(1));
+    // File managers and "open with" pass the page to open as the argument:
+    // its bytes as they are, since Qt's argument list loses a name that is
+    // not UTF-8.
+    if (argc > 1)
+        window.documentFiles()->openPath(pathFromNative(argv[1]));
+    window.recoveryKeeper()->offerRestore();
     return app.exec();
 }

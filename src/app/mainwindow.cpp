@@ -5,6 +5,7 @@
 #include "core/window/apptitle.h"
 #include "window/commondialog.h"
 #include "document/documentfiles.h"
+#include "document/recoverykeeper.h"
 #include "core/window/editorlayout.h"
 #include "window/menushortcutfilter.h"
 #include "window/settingsdialog.h"
@@ -40,6 +41,7 @@ MainWindow::MainWindow(QWidget *parent)
     createClientArea();
     setTabOrder();
     connectCommands();
+    createRecovery();
     loadForm();
 }
 
@@ -141,6 +143,11 @@ void MainWindow::connectCommands()
     for (QAction *menu : menuBar()->actions())
         menuItems << menu->menu()->actions();
     qApp->installEventFilter(new MenuShortcutFilter(this, menuItems, this));
+}
+
+void MainWindow::createRecovery()
+{
+    m_recovery = new RecoveryKeeper(this, m_source, m_files);
 }
 
 void MainWindow::createClientArea()

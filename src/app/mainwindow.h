@@ -6,6 +6,7 @@
 class CommonDialog;
 class DocumentFiles;
 class PalettePanel;
+class RecoveryKeeper;
 class SettingsDialog;
 class SourceEditor;
 class ToolLauncher;
@@ -25,6 +26,7 @@ public:
     ViewSettings *viewSettings() const { return m_view; }
     DocumentFiles *documentFiles() const { return m_files; }
     SettingsDialog *settingsDialog() const { return m_settingsDialog; }
+    RecoveryKeeper *recoveryKeeper() const { return m_recovery; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -36,6 +38,7 @@ private:
     void createClientArea();
     void setTabOrder();
     void connectCommands();
+    void createRecovery();
     void loadForm();
     void layoutEditor();
 
@@ -54,4 +57,5 @@ private:
     ViewSettings *m_view = nullptr;
     ToolLauncher *m_launcher = nullptr;
     SettingsDialog *m_settingsDialog = nullptr;
+    RecoveryKeeper *m_recovery = nullptr;
 };

@@ -7,13 +7,17 @@
 #include "editor/editortext.h"
 #include "core/document/filemessages.h"
 #include "editor/sourceeditor.h"
+#include "core/document/editorplaceholders.h"
+#include "core/document/nativepath.h"
 
-#include <QFileInfo>
+#include <QDir>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStatusBar>
+
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 
@@ -51,11 +55,28 @@ public:
 
     void showError(QWidget *parent, const QString &message) override
     {
-        QMessageBox box(QMessageBox::Critical, appTitle.toString(), message, QMessageBox::NoButton, parent);
+        show(QMessageBox::Critical, parent, message);
+    }
+
+    void showWarning(QWidget *parent, const QString &message) override
+    {
+        show(QMessageBox::Warning, parent, message);
+    }
+
+private:
+    static void show(QMessageBox::Icon icon, QWidget *parent, const QString &message)
+    {
+        QMessageBox box(icon, appTitle.toString(), message, QMessageBox::NoButton, parent);
         box.setEscapeButton(box.addButton(u"OK"_s, QMessageBox::AcceptRole));
         box.exec();
     }
 };
+
+bool isFileOnDisk(const QString &path)
+{
+    struct stat info;
+    return ::stat(nativePath(path).constData(), &info) == 0 && S_ISREG(info.st_mode);
+}
 
 bool declaresCharset(QStringView text)
 {
@@ -112,13 +133,17 @@ bool DocumentFiles::openDocument()
 
 bool DocumentFiles::openPath(const QString &path)
 {
-    return load(QFileInfo(path).absoluteFilePath());
+    // By hand, not through QFileInfo: a name that is not UTF-8 keeps its bytes.
+    if (QDir::isRelativePath(path))
+        return load(QDir::cleanPath(QDir::currentPath() + u'/' + path));
+    return load(QDir::cleanPath(path));
 }
 
 // The file is read and decoded before the question about unsaved changes: a
 // file that cannot be opened costs the user no decision.
-bool DocumentFiles::load(const QString &path)
+bool DocumentFiles::load(const QString &chosen)
 {
+    const QString path = recoverNativePath(chosen);
     QByteArray bytes;
     DiskFailure failure;
     if (!readWholeFile(path, &bytes, &failure)) {
@@ -133,10 +158,47 @@ bool DocumentFiles::load(const QString &path)
     if (!settleChanges())
         return false;
     m_strOpen = path;
-    setEditorText(m_editor, read.text);
-    m_disk = Disk{read.format, std::move(bytes), std::move(read.text)};
+    const qsizetype breakers = countEditorBreakers(read.text);
+    const bool placeholders = breakers > 0 && canUsePlaceholders(read.text);
+    if (placeholders) {
+        QString held = read.text;
+        putPlaceholders(held);
+        setEditorText(m_editor, held);
+    } else {
+        setEditorText(m_editor, read.text);
+    }
+    m_disk = Disk{read.format, std::move(bytes), std::move(read.text), placeholders};
+    showDocument(path);
+    if (breakers > 0)
+        m_backend->showWarning(m_window, editorBreakersMessage(path, breakers, placeholders));
+    return true;
+}
+
+bool DocumentFiles::restoreDocument(const QString &path, const TextFormat &format, const QString &text)
+{
+    if (!settleChanges())
+        return false;
+    const bool placeholders = countEditorBreakers(text) > 0 && canUsePlaceholders(text);
+    if (placeholders) {
+        QString held = text;
+        putPlaceholders(held);
+        setEditorText(m_editor, held);
+    } else {
+        setEditorText(m_editor, text);
+    }
+    // Nothing of the file is known to be on disk: saving encodes the text.
+    m_disk = Disk{format, {}, {}, placeholders};
+    m_editor->document()->setModified(true);
     showDocument(path);
     return true;
+}
+
+QString DocumentFiles::documentText() const
+{
+    QString text = editorText(m_editor);
+    if (m_disk.placeholders)
+        takePlaceholders(text);
+    return text;
 }
 
 bool DocumentFiles::saveDocument()
@@ -144,13 +206,15 @@ bool DocumentFiles::saveDocument()
     const QString previous = m_dialog->fileName();
     if (!m_dialog->showSave())
         return false;
-    const QString path = m_dialog->fileName();
+    // A name Qt's dialog showed with U+FFFD for bytes that are not UTF-8 is
+    // the existing file of those bytes.
+    const QString path = recoverNativePath(m_dialog->fileName());
     m_dialog->setFileName(previous);
 
-    const QString text = editorText(m_editor);
+    const QString text = documentText();
     TextFormat format = m_disk.format;
     QByteArray bytes;
-    if (holdsText(text, m_disk.text)) {
+    if (!m_disk.bytes.isEmpty() && holdsText(text, m_disk.text)) {
         // Unedited, the file's own bytes go back: where an encoding has two
         // codes for one character (NEC and IBM kanji in Shift_JIS), or lines
         // end in mixed styles, encoding the text again would change bytes.
@@ -173,14 +237,14 @@ bool DocumentFiles::saveDocument()
         bytes = std::move(written.bytes);
     }
 
-    const bool oldFileKept = QFileInfo(path).isFile();
+    const bool oldFileExisted = isFileOnDisk(path);
     DiskFailure failure;
     if (!writeFileSafely(path, bytes, &failure)) {
-        m_backend->showError(m_window, saveFailedMessage(path, failure.reason, oldFileKept));
+        m_backend->showError(m_window, saveFailedMessage(path, failure.reason, oldFileExisted && !failure.oldFileDamaged));
         return false;
     }
     m_strNewFile = path;
-    m_disk = Disk{format, std::move(bytes), text};
+    m_disk = Disk{format, std::move(bytes), text, m_disk.placeholders};
     m_editor->document()->setModified(false);
     showDocument(path);
     return true;
@@ -229,7 +293,7 @@ void DocumentFiles::updateCaption()
 {
     QString caption = appTitle.toString();
     if (!m_captionPath.isEmpty())
-        caption += u"  - " + QString(m_captionPath).replace(u"[*]"_s, u"[*][*]"_s);
+        caption += u"  - " + displayedPath(m_captionPath).replace(u"[*]"_s, u"[*][*]"_s);
     // Qt shows "[*]" as the unsaved-changes mark, or nothing.
     m_window->setWindowTitle(caption + u"[*]");
     m_window->setWindowModified(m_editor->document()->isModified());

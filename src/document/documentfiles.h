@@ -41,6 +41,8 @@ public:
         // True to write UTF-8 instead, false to cancel the save.
         virtual bool askToSaveAsUtf8(QWidget *parent, const QString &question) = 0;
         virtual void showError(QWidget *parent, const QString &message) = 0;
+        // Something the user should know that stops nothing.
+        virtual void showWarning(QWidget *parent, const QString &message) { showError(parent, message); }
     };
 
     // Sets the dialog's filter, the caption and a status bar showing the
@@ -57,7 +59,19 @@ public:
     // asking about unsaved changes; false keeps it open.
     bool queryClose();
 
+    // Puts back text a recovery file kept: with its file and format, unsaved.
+    // False when the user kept the unsaved changes of the open document.
+    bool restoreDocument(const QString &path, const TextFormat &format, const QString &text);
+
     const TextFormat &format() const { return m_disk.format; }
+    // The open document's file, empty for a new one.
+    QString path() const { return m_captionPath; }
+    // The document's whole text as it is written: the editor's text with its
+    // stand-ins for U+2029, U+FDD0 and U+FDD1 turned back.
+    QString documentText() const;
+    // Whether the editor holds stand-ins: editorText() of a snapshot then
+    // needs takePlaceholders().
+    bool usesPlaceholders() const { return m_disk.placeholders; }
     QString strOpen() const { return m_strOpen; }
     QString strNewFile() const { return m_strNewFile; }
 
@@ -76,6 +90,7 @@ private:
         TextFormat format;
         QByteArray bytes;
         QString text;
+        bool placeholders = false;
     };
 
     bool settleChanges();

@@ -21,3 +21,13 @@ QString saveFailedMessage(const QString &path, const QString &reason, bool oldFi
 QString saveAsUtf8Question(const QString &path, const TextFormat &format, const WrittenText &written, bool declared);
 // For characters that fit no encoding at all.
 QString unsavableMessage(const QString &path, const WrittenText &written);
+
+// For a file holding U+2029, U+FDD0 or U+FDD1, which the editor cannot show as
+// characters: keptOnSave tells whether saving writes them back as they were.
+QString editorBreakersMessage(const QString &path, qsizetype count, bool keptOnSave);
+
+struct RecoveryRecord;
+// Whether to restore the unsaved text a program no longer running left.
+QString restoreQuestion(const RecoveryRecord &record);
+// Why the unsaved text could not be kept for recovery.
+QString recoveryFailedMessage(const QString &reason);

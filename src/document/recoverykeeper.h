@@ -1,0 +1,78 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "core/document/recoveryfile.h"
+
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+#include <chrono>
+#include <memory>
+
+class DocumentFiles;
+class QMainWindow;
+class QWidget;
+class SourceEditor;
+
+// Keeps the unsaved text of the open document in a recovery file, so that a
+// crash, a kill or a logout loses nothing: written a few seconds after typing
+// stops, and at least every half minute while it goes on; removed when the
+// document is saved, given up or closed. Taking the text is a cheap copy on
+// the window's thread; turning it into bytes and writing them happen on a
+// thread of their own, so typing never waits for the disk.
+class RecoveryKeeper : public QObject
+{
+    Q_OBJECT
+public:
+    enum class Choice { Restore, Discard, Later };
+
+    // The restore question, behind an interface tests replace.
+    class Prompt
+    {
+    public:
+        virtual ~Prompt() = default;
+        virtual Choice askToRestore(QWidget *parent, const QString &question) = 0;
+    };
+
+    RecoveryKeeper(QMainWindow *window, SourceEditor *editor, DocumentFiles *files,
+                   const QString &folder = recoveryFolder());
+    ~RecoveryKeeper() override;
+
+    void setDelays(std::chrono::milliseconds idle, std::chrono::milliseconds longest);
+    void setPrompt(std::unique_ptr<Prompt> prompt);
+
+    // Writes the unsaved text now, waiting for it, and leaves the file when
+    // the program ends: for SIGTERM and a logout. False when writing failed.
+    bool keepForRecovery();
+
+    // Offers, one by one, what programs no longer running left unsaved.
+    // True when one was restored into the window (the others wait for a
+    // later start).
+    bool offerRestore();
+
+    QString filePath() const;
+
+signals:
+    // A recovery file now holds the document as it was at the snapshot.
+    void written();
+
+private:
+    class Writer;
+
+    void documentChanged();
+    void takeSnapshot();
+    void reportFailure(const QString &reason);
+
+    QMainWindow *m_window;
+    SourceEditor *m_editor;
+    DocumentFiles *m_files;
+    QString m_folder;
+    std::unique_ptr<Writer> m_writer;
+    std::unique_ptr<Prompt> m_prompt;
+    QTimer m_idle;
+    QTimer m_longest;
+    bool m_fileMayExist = false;
+    bool m_kept = false;
+    bool m_failureShown = false;
+};
