@@ -5,6 +5,7 @@
 #include "core/document/filemessages.h"
 #include "core/window/apptitle.h"
 #include "document/documentfiles.h"
+#include "document/documentsnapshot.h"
 #include "editor/sourceeditor.h"
 
 #include <QMainWindow>
@@ -13,16 +14,19 @@
 #include <QStatusBar>
 #include <QTextDocument>
 
-#include <algorithm>
 #include <condition_variable>
 #include <mutex>
 #include <optional>
 #include <thread>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 using namespace std::chrono_literals;
 
 namespace {
+
+// How long one piece of the copy may hold the window's thread.
+constexpr auto sliceBudget = 6ms;
 
 class MessageBoxPrompt : public RecoveryKeeper::Prompt
 {
@@ -44,11 +48,11 @@ public:
     }
 };
 
-// What the window's thread hands over: the editor's raw text, its paragraph
-// separators and stand-ins still in it.
+// What the window's thread hands over: the editor's text, the stand-ins for
+// characters it cannot hold still in it.
 struct Job {
     bool remove = false;
-    QString rawText;
+    QString text;
     bool placeholders = false;
     QString path;
     TextFormat format;
@@ -145,8 +149,7 @@ private:
             m_file.remove();
             return true;
         }
-        RecoveryRecord record{job.path, job.format, job.taken, std::move(job.rawText)};
-        std::replace(record.text.begin(), record.text.end(), QChar(QChar::ParagraphSeparator), QChar(u'\n'));
+        RecoveryRecord record{job.path, job.format, job.taken, std::move(job.text)};
         if (job.placeholders)
             takePlaceholders(record.text);
         return m_file.write(record, reason);
@@ -178,6 +181,13 @@ RecoveryKeeper::RecoveryKeeper(QMainWindow *window, SourceEditor *editor, Docume
     setDelays(3s, 30s);
     connect(&m_idle, &QTimer::timeout, this, &RecoveryKeeper::takeSnapshot);
     connect(&m_longest, &QTimer::timeout, this, &RecoveryKeeper::takeSnapshot);
+    m_slice.setInterval(0);
+    connect(&m_slice, &QTimer::timeout, this, [this] {
+        if (m_snapshot->copy(sliceBudget))
+            finishSnapshot();
+        else if (!m_snapshot->document())
+            abandonSnapshot();
+    });
     // The editor's own signals follow its document when Open or New replaces it.
     connect(m_editor, &SourceEditor::textChanged, this, &RecoveryKeeper::documentChanged);
     connect(m_editor, &SourceEditor::modificationChanged, this, &RecoveryKeeper::documentChanged);
@@ -209,7 +219,10 @@ QString RecoveryKeeper::filePath() const
 
 void RecoveryKeeper::documentChanged()
 {
+    if (m_snapshot && m_snapshot->document() != m_editor->document())
+        abandonSnapshot();
     if (!m_editor->document()->isModified()) {
+        abandonSnapshot();
         m_idle.stop();
         m_longest.stop();
         if (m_fileMayExist) {
@@ -231,9 +244,25 @@ void RecoveryKeeper::takeSnapshot()
         documentChanged();
         return;
     }
+    // A copy under way goes on; it follows the edits made since it began.
+    if (m_snapshot)
+        return;
+    m_snapshot = new DocumentSnapshot(m_editor->document(), this);
+    m_slice.start();
+}
+
+void RecoveryKeeper::abandonSnapshot()
+{
+    m_slice.stop();
+    delete std::exchange(m_snapshot, nullptr);
+}
+
+void RecoveryKeeper::finishSnapshot()
+{
+    m_slice.stop();
     Job job;
-    // A copy of the document's text, cheap next to what the writer does with it.
-    job.rawText = m_editor->document()->toRawText();
+    job.text = m_snapshot->takeText();
+    delete std::exchange(m_snapshot, nullptr);
     job.placeholders = m_files->usesPlaceholders();
     job.path = m_files->path();
     job.format = m_files->format();
@@ -242,11 +271,22 @@ void RecoveryKeeper::takeSnapshot()
     m_fileMayExist = true;
 }
 
+bool RecoveryKeeper::writeNow()
+{
+    takeSnapshot();
+    if (m_snapshot) {
+        if (m_snapshot->copy(-1ms))
+            finishSnapshot();
+        else
+            abandonSnapshot();
+    }
+    return m_writer->finish();
+}
+
 bool RecoveryKeeper::keepForRecovery()
 {
     m_kept = true;
-    takeSnapshot();
-    return m_writer->finish();
+    return writeNow();
 }
 
 bool RecoveryKeeper::offerRestore()
@@ -259,8 +299,7 @@ bool RecoveryKeeper::offerRestore()
             if (!m_files->restoreDocument(record.path, record.format, record.text))
                 return false;
             // This program's own file holds the text before the old one goes.
-            takeSnapshot();
-            if (m_writer->finish())
+            if (writeNow())
                 orphan.discard();
             return true;
         }

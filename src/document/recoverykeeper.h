@@ -11,6 +11,7 @@
 #include <memory>
 
 class DocumentFiles;
+class DocumentSnapshot;
 class QMainWindow;
 class QWidget;
 class SourceEditor;
@@ -18,9 +19,10 @@ class SourceEditor;
 // Keeps the unsaved text of the open document in a recovery file, so that a
 // crash, a kill or a logout loses nothing: written a few seconds after typing
 // stops, and at least every half minute while it goes on; removed when the
-// document is saved, given up or closed. Taking the text is a cheap copy on
-// the window's thread; turning it into bytes and writing them happen on a
-// thread of their own, so typing never waits for the disk.
+// document is saved, given up or closed. The text is copied on the window's
+// thread a few milliseconds at a time, between keystrokes, following any
+// edit made meanwhile; turning it into bytes and writing them happen on a
+// thread of their own, so typing never waits for the copy or the disk.
 class RecoveryKeeper : public QObject
 {
     Q_OBJECT
@@ -62,6 +64,10 @@ private:
 
     void documentChanged();
     void takeSnapshot();
+    void abandonSnapshot();
+    void finishSnapshot();
+    // The whole snapshot now, written before returning.
+    bool writeNow();
     void reportFailure(const QString &reason);
 
     QMainWindow *m_window;
@@ -72,6 +78,8 @@ private:
     std::unique_ptr<Prompt> m_prompt;
     QTimer m_idle;
     QTimer m_longest;
+    QTimer m_slice;
+    DocumentSnapshot *m_snapshot = nullptr;
     bool m_fileMayExist = false;
     bool m_kept = false;
     bool m_failureShown = false;
