@@ -8,6 +8,8 @@
 #include "editor/sourceeditor.h"
 #include "core/palette/catalogue.h"
 #include "scripteddialogs.h"
+#include "scriptedprompts.h"
+#include "testsettings.h"
 
 #include <QAction>
 #include <QDateTime>
@@ -60,55 +62,6 @@ QByteArray fixture(const QString &name)
 {
     return readBytes(QStringLiteral(TAGPOT_TEST_DATA "/") + name);
 }
-
-// The questions and messages of the document commands, answered from a script.
-struct PromptScript {
-    QList<Answer> saveAnswers;
-    bool utf8Answer = false;
-    std::function<void()> whileAsked;
-    QStringList saveQuestions;
-    QStringList utf8Questions;
-    QStringList errors;
-    QList<bool> reloadAnswers;
-    bool overwriteAnswer = false;
-    QStringList reloadQuestions;
-    QStringList overwriteQuestions;
-    QStringList warnings;
-};
-
-class ScriptedPrompts : public DocumentFiles::Backend
-{
-public:
-    explicit ScriptedPrompts(PromptScript *script) : m_script(script) {}
-
-    Answer askToSave(QWidget *, const QString &question) override
-    {
-        m_script->saveQuestions << question;
-        return m_script->saveAnswers.isEmpty() ? Answer::Cancel : m_script->saveAnswers.takeFirst();
-    }
-    bool askToSaveAsUtf8(QWidget *, const QString &question) override
-    {
-        m_script->utf8Questions << question;
-        if (m_script->whileAsked)
-            m_script->whileAsked();
-        return m_script->utf8Answer;
-    }
-    void showError(QWidget *, const QString &message) override { m_script->errors << message; }
-    bool askToReload(QWidget *, const QString &question, bool) override
-    {
-        m_script->reloadQuestions << question;
-        return !m_script->reloadAnswers.isEmpty() && m_script->reloadAnswers.takeFirst();
-    }
-    bool askToOverwrite(QWidget *, const QString &question) override
-    {
-        m_script->overwriteQuestions << question;
-        return m_script->overwriteAnswer;
-    }
-    void showWarning(QWidget *, const QString &message) override { m_script->warnings << message; }
-
-private:
-    PromptScript *m_script;
-};
 
 // The main window, with names for what the document commands work on.
 class Window : public MainWindow
@@ -272,6 +225,7 @@ void TestDocumentFiles::initTestCase()
 
 void TestDocumentFiles::init()
 {
+    useFreshSettings();
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
     m_dialogs = {};
