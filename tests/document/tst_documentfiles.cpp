@@ -6,12 +6,14 @@
 #include "core/document/filefilter.h"
 #include "editor/sourceeditor.h"
 #include "core/palette/catalogue.h"
+#include "controls.h"
 #include "scripteddialogs.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -116,6 +118,36 @@ void insertAtStart(SourceEditor *editor, const QString &text)
     editor->setSelText(text);
 }
 
+// What an input method does when the user accepts a conversion: the text
+// arrives in one piece, not as key presses.
+void commitFromInputMethod(SourceEditor *editor, const QString &text)
+{
+    QInputMethodEvent event;
+    event.setCommitString(text);
+    QCoreApplication::sendEvent(editor, &event);
+}
+
+// The six codes of JIS X 0208 that the two widespread mapping tables read as
+// different characters: the one Linux input methods type, the one the
+// program reads, and the code in each Japanese encoding (in ISO-2022-JP
+// after ESC $ B).
+struct JisVariantCode {
+    char16_t typed;
+    char16_t read;
+    const char *shiftJis;
+    const char *eucJp;
+    const char *jis;
+};
+
+constexpr JisVariantCode jisVariantCodes[] = {
+    {u'〜', u'～', "\x81\x60", "\xa1\xc1", "\x21\x41"},
+    {u'−', u'－', "\x81\x7c", "\xa1\xdd", "\x21\x5d"},
+    {u'‖', u'∥', "\x81\x61", "\xa1\xc2", "\x21\x42"},
+    {u'¢', u'￠', "\x81\x91", "\xa1\xf1", "\x21\x71"},
+    {u'£', u'￡', "\x81\x92", "\xa1\xf2", "\x21\x72"},
+    {u'¬', u'￢', "\x81\xca", "\xa2\xcc", "\x22\x4c"},
+};
+
 QString pageMarkup()
 {
     return paletteMarkup(0, 0, PaletteState{}).value_or(QString());
@@ -145,6 +177,10 @@ private slots:
     void failedSaveKeepsEverything();
     void offersUtf8ForUnencodable_data();
     void offersUtf8ForUnencodable();
+    void writesTypedJisVariants_data();
+    void writesTypedJisVariants();
+    void listsOnlyOthersBesideJisVariants_data();
+    void listsOnlyOthersBesideJisVariants();
     void asksAboutUnsavedChanges_data();
     void asksAboutUnsavedChanges();
     void survivesRandomFiles();
@@ -228,6 +264,12 @@ void TestDocumentFiles::roundTrip_data()
     QTest::addRow("UTF-8, CR") << "utf8_cr.txt" << u"文字コード: UTF-8　改行: CR"_s;
     QTest::addRow("ASCII page declaring Shift_JIS") << "ascii_meta_sjis.html" << u"文字コード: Shift_JIS　改行: CRLF"_s;
     QTest::addRow("empty file") << "empty.txt" << u"文字コード: UTF-8　改行: CRLF"_s;
+    QTest::addRow("Shift_JIS page holding ～ － ∥ ￠ ￡ ￢, ￢ also in its NEC and IBM codes")
+        << "sjis_variants.html" << u"文字コード: Shift_JIS　改行: CRLF"_s;
+    QTest::addRow("EUC-JP page holding ～ － ∥ ￠ ￡ ￢, and ¢ £ ¬ in their IBM codes")
+        << "eucjp_variants.html" << u"文字コード: EUC-JP　改行: LF"_s;
+    QTest::addRow("ISO-2022-JP page holding ～ － ∥ ￠ ￡ ￢")
+        << "iso2022jp_variants.txt" << u"文字コード: ISO-2022-JP　改行: CRLF"_s;
 }
 
 // Open, then save under a new name without an edit: the same bytes.
@@ -540,6 +582,102 @@ void TestDocumentFiles::offersUtf8ForUnencodable()
     QCOMPARE(m_window->files->format().encoding, TextEncoding::Utf8);
     QCOMPARE(statusText(), u"文字コード: UTF-8　改行: "_s + lineEndName(format.lineEnd));
     QCOMPARE(m_window->files->strNewFile(), path);
+}
+
+void TestDocumentFiles::writesTypedJisVariants_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QChar>("typed");
+    QTest::addColumn<QByteArray>("written");
+
+    const struct {
+        const char *file;
+        const char *JisVariantCode::*code;
+        bool escaped;
+    } pages[] = {
+        {"sjis_crlf.html", &JisVariantCode::shiftJis, false},
+        {"eucjp_lf.html", &JisVariantCode::eucJp, false},
+        {"iso2022jp_crlf.txt", &JisVariantCode::jis, true},
+    };
+    for (const auto &page : pages) {
+        for (const JisVariantCode &variant : jisVariantCodes) {
+            const QByteArray code = variant.*page.code;
+            const QByteArray written = page.escaped ? "\x1b$B" + code + "\x1b(B" : code;
+            for (const QChar typed : {QChar(variant.typed), QChar(variant.read)}) {
+                QTest::addRow("%s: %s U+%04X", page.file, qPrintable(QString(typed)), typed.unicode())
+                    << QString::fromLatin1(page.file) << typed << written;
+            }
+        }
+    }
+}
+
+// Typed at the top of a Japanese page and saved with the save command, each
+// character of the six pairs is written as its pair's code, with no question;
+// the rest of the page keeps its bytes.
+void TestDocumentFiles::writesTypedJisVariants()
+{
+    QFETCH(QString, file);
+    QFETCH(QChar, typed);
+    QFETCH(QByteArray, written);
+
+    const QString path = copyOfFixture(file);
+    const QByteArray bytes = readBytes(path);
+    QVERIFY(m_window->files->openPath(path));
+    commitFromInputMethod(m_window->editor, QString(typed));
+    QCOMPARE(editorText(m_window->editor).first(1), QString(typed));
+    QVERIFY(m_window->isWindowModified());
+
+    m_dialogs.saves << path;
+    control<QAction>(m_window.get(), u"save"_s)->trigger();
+    QCOMPARE(m_prompts.utf8Questions, QStringList());
+    QCOMPARE(m_prompts.errors, QStringList());
+    QCOMPARE(readBytes(path), written + bytes);
+    QVERIFY(!m_window->isWindowModified());
+    QCOMPARE(m_window->files->format(), readText(bytes).format);
+}
+
+void TestDocumentFiles::listsOnlyOthersBesideJisVariants_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("encoding");
+
+    QTest::addRow("Shift_JIS") << "sjis_variants.html" << "Shift_JIS";
+    QTest::addRow("EUC-JP") << "eucjp_variants.html" << "EUC-JP";
+    QTest::addRow("ISO-2022-JP") << "iso2022jp_variants.txt" << "ISO-2022-JP";
+}
+
+// An emoji typed with all twelve characters on a page that holds them too is
+// the one place the question names; refused, the page stays as it was.
+void TestDocumentFiles::listsOnlyOthersBesideJisVariants()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, encoding);
+
+    const QString path = copyOfFixture(file);
+    const QByteArray bytes = readBytes(path);
+    QVERIFY(m_window->files->openPath(path));
+    QString typed;
+    for (const JisVariantCode &variant : jisVariantCodes)
+        typed += QChar(variant.typed);
+    typed += u"😀"_s;
+    for (const JisVariantCode &variant : jisVariantCodes)
+        typed += QChar(variant.read);
+    commitFromInputMethod(m_window->editor, typed);
+
+    m_dialogs.saves << path;
+    m_prompts.utf8Answer = false;
+    control<QAction>(m_window.get(), u"save"_s)->trigger();
+    QCOMPARE(m_prompts.utf8Questions.size(), 1);
+    const QString question = m_prompts.utf8Questions[0];
+    QVERIFY2(question.contains(encoding + u" で書けない文字が 1 か所あります"), qPrintable(question));
+    QVERIFY2(question.contains(u"1 行 7 文字目：「😀」（U+1F600）"_s), qPrintable(question));
+    QCOMPARE(question.count(u"文字目"_s), 1);
+    for (const JisVariantCode &variant : jisVariantCodes) {
+        QVERIFY2(!question.contains(QChar(variant.typed)), qPrintable(question));
+        QVERIFY2(!question.contains(QChar(variant.read)), qPrintable(question));
+    }
+    QCOMPARE(readBytes(path), bytes);
+    QVERIFY(m_window->isWindowModified());
 }
 
 enum class Reply { Save, SaveDialogCancelled, Discard, Cancel, NotAsked };
