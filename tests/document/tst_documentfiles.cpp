@@ -7,6 +7,7 @@
 #include "editor/sourceeditor.h"
 #include "core/palette/catalogue.h"
 #include "controls.h"
+#include "jisvariantcodes.h"
 #include "scripteddialogs.h"
 
 #include <QAction>
@@ -126,27 +127,6 @@ void commitFromInputMethod(SourceEditor *editor, const QString &text)
     event.setCommitString(text);
     QCoreApplication::sendEvent(editor, &event);
 }
-
-// The six codes of JIS X 0208 that the two widespread mapping tables read as
-// different characters: the one Linux input methods type, the one the
-// program reads, and the code in each Japanese encoding (in ISO-2022-JP
-// after ESC $ B).
-struct JisVariantCode {
-    char16_t typed;
-    char16_t read;
-    const char *shiftJis;
-    const char *eucJp;
-    const char *jis;
-};
-
-constexpr JisVariantCode jisVariantCodes[] = {
-    {u'〜', u'～', "\x81\x60", "\xa1\xc1", "\x21\x41"},
-    {u'−', u'－', "\x81\x7c", "\xa1\xdd", "\x21\x5d"},
-    {u'‖', u'∥', "\x81\x61", "\xa1\xc2", "\x21\x42"},
-    {u'¢', u'￠', "\x81\x91", "\xa1\xf1", "\x21\x71"},
-    {u'£', u'￡', "\x81\x92", "\xa1\xf2", "\x21\x72"},
-    {u'¬', u'￢', "\x81\xca", "\xa2\xcc", "\x22\x4c"},
-};
 
 QString pageMarkup()
 {
@@ -592,17 +572,15 @@ void TestDocumentFiles::writesTypedJisVariants_data()
 
     const struct {
         const char *file;
-        const char *JisVariantCode::*code;
-        bool escaped;
+        TextEncoding encoding;
     } pages[] = {
-        {"sjis_crlf.html", &JisVariantCode::shiftJis, false},
-        {"eucjp_lf.html", &JisVariantCode::eucJp, false},
-        {"iso2022jp_crlf.txt", &JisVariantCode::jis, true},
+        {"sjis_crlf.html", TextEncoding::ShiftJis},
+        {"eucjp_lf.html", TextEncoding::EucJp},
+        {"iso2022jp_crlf.txt", TextEncoding::Iso2022Jp},
     };
     for (const auto &page : pages) {
         for (const JisVariantCode &variant : jisVariantCodes) {
-            const QByteArray code = variant.*page.code;
-            const QByteArray written = page.escaped ? "\x1b$B" + code + "\x1b(B" : code;
+            const QByteArray written = variant.bytes(page.encoding);
             for (const QChar typed : {QChar(variant.typed), QChar(variant.read)}) {
                 QTest::addRow("%s: %s U+%04X", page.file, qPrintable(QString(typed)), typed.unicode())
                     << QString::fromLatin1(page.file) << typed << written;

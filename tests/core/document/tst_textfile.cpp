@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/document/textfile.h"
+#include "jisvariantcodes.h"
 
 #include <QFile>
 #include <QRandomGenerator>
@@ -19,38 +20,6 @@ QByteArray fixture(const char *name)
     if (!file.open(QIODevice::ReadOnly))
         qFatal("missing fixture %s", name);
     return file.readAll();
-}
-
-// The six codes of JIS X 0208 that the two widespread mapping tables read as
-// different characters: the one Linux input methods type, the one the
-// program reads, and the code in each Japanese encoding (in ISO-2022-JP
-// after ESC $ B).
-struct JisVariantCode {
-    char16_t typed;
-    char16_t read;
-    const char *shiftJis;
-    const char *eucJp;
-    const char *jis;
-};
-
-constexpr JisVariantCode jisVariantCodes[] = {
-    {u'〜', u'～', "\x81\x60", "\xa1\xc1", "\x21\x41"},
-    {u'−', u'－', "\x81\x7c", "\xa1\xdd", "\x21\x5d"},
-    {u'‖', u'∥', "\x81\x61", "\xa1\xc2", "\x21\x42"},
-    {u'¢', u'￠', "\x81\x91", "\xa1\xf1", "\x21\x71"},
-    {u'£', u'￡', "\x81\x92", "\xa1\xf2", "\x21\x72"},
-    {u'¬', u'￢', "\x81\xca", "\xa2\xcc", "\x22\x4c"},
-};
-
-// The bytes of text that is ASCII around one character whose code is given.
-QByteArray betweenAscii(QByteArrayView before, const char *code, TextEncoding encoding, QByteArrayView after)
-{
-    QByteArray bytes = before.toByteArray();
-    if (encoding == TextEncoding::Iso2022Jp)
-        bytes.append("\x1b$B").append(code).append("\x1b(B");
-    else
-        bytes.append(code);
-    return bytes.append(after);
 }
 
 QString describe(const QList<UnencodableCharacter> &list)
@@ -334,13 +303,10 @@ void TestTextFile::writesJisVariants_data()
 
     for (const TextEncoding encoding : {TextEncoding::ShiftJis, TextEncoding::EucJp, TextEncoding::Iso2022Jp}) {
         for (const JisVariantCode &variant : jisVariantCodes) {
-            const char *code = encoding == TextEncoding::ShiftJis ? variant.shiftJis
-                : encoding == TextEncoding::EucJp                 ? variant.eucJp
-                                                                  : variant.jis;
             for (const QChar character : {QChar(variant.typed), QChar(variant.read)}) {
                 QTest::addRow("%s: %s U+%04X", qPrintable(encodingName(encoding).toString()),
                               qPrintable(QString(character)), character.unicode())
-                    << character << encoding << betweenAscii("10", code, encoding, "12");
+                    << character << encoding << "10" + variant.bytes(encoding) + "12";
             }
         }
     }
