@@ -5,6 +5,7 @@
 
 class CommonDialog;
 class DocumentFiles;
+class DocumentSession;
 class PalettePanel;
 class SettingsDialog;
 class SourceEditor;
@@ -24,6 +25,8 @@ public:
     CommonDialog *commonDialog() const { return m_commonDialog; }
     ViewSettings *viewSettings() const { return m_view; }
     DocumentFiles *documentFiles() const { return m_files; }
+    // The open page: its path, format and state, with signals to follow them.
+    DocumentSession *documentSession() const { return m_session; }
     SettingsDialog *settingsDialog() const { return m_settingsDialog; }
 
 protected:
@@ -51,6 +54,7 @@ private:
     PalettePanel *m_palette = nullptr;
     CommonDialog *m_commonDialog = nullptr;
     DocumentFiles *m_files = nullptr;
+    DocumentSession *m_session = nullptr;
     ViewSettings *m_view = nullptr;
     ToolLauncher *m_launcher = nullptr;
     SettingsDialog *m_settingsDialog = nullptr;
