@@ -710,7 +710,7 @@ void TestDocumentFiles::writesTypedJisVariants()
     QCOMPARE(m_prompts.errors, QStringList());
     QCOMPARE(readBytes(path), written + bytes);
     QVERIFY(!m_window->isWindowModified());
-    QCOMPARE(m_window->files->format(), readText(bytes).format);
+    QCOMPARE(m_window->session->format(), readText(bytes).format);
 }
 
 void TestDocumentFiles::listsOnlyOthersBesideJisVariants_data()
