@@ -5,6 +5,7 @@
 #include "core/document/filemessages.h"
 #include "core/window/apptitle.h"
 #include "document/documentfiles.h"
+#include "document/documentsession.h"
 #include "document/documentsnapshot.h"
 #include "editor/sourceeditor.h"
 
@@ -167,10 +168,12 @@ private:
     std::thread m_thread;
 };
 
-RecoveryKeeper::RecoveryKeeper(QMainWindow *window, SourceEditor *editor, DocumentFiles *files, const QString &folder)
+RecoveryKeeper::RecoveryKeeper(QMainWindow *window, SourceEditor *editor, DocumentSession *session, DocumentFiles *files,
+                               const QString &folder)
     : QObject(window)
     , m_window(window)
     , m_editor(editor)
+    , m_session(session)
     , m_files(files)
     , m_folder(folder)
     , m_writer(std::make_unique<Writer>(this, folder))
@@ -188,7 +191,6 @@ RecoveryKeeper::RecoveryKeeper(QMainWindow *window, SourceEditor *editor, Docume
         else if (!m_snapshot->document())
             abandonSnapshot();
     });
-    // The editor's own signals follow its document when Open or New replaces it.
     connect(m_editor, &SourceEditor::textChanged, this, &RecoveryKeeper::documentChanged);
     connect(m_editor, &SourceEditor::modificationChanged, this, &RecoveryKeeper::documentChanged);
 }
@@ -264,8 +266,8 @@ void RecoveryKeeper::finishSnapshot()
     job.text = m_snapshot->takeText();
     delete std::exchange(m_snapshot, nullptr);
     job.placeholders = m_files->usesPlaceholders();
-    job.path = m_files->path();
-    job.format = m_files->format();
+    job.path = m_session->path();
+    job.format = m_session->format();
     job.taken = QDateTime::currentDateTimeUtc();
     m_writer->post(std::move(job));
     m_fileMayExist = true;

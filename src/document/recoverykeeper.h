@@ -11,6 +11,7 @@
 #include <memory>
 
 class DocumentFiles;
+class DocumentSession;
 class DocumentSnapshot;
 class QMainWindow;
 class QWidget;
@@ -37,7 +38,9 @@ public:
         virtual Choice askToRestore(QWidget *parent, const QString &question) = 0;
     };
 
-    RecoveryKeeper(QMainWindow *window, SourceEditor *editor, DocumentFiles *files,
+    // The session tells the page's file and format; the files, how the
+    // editor holds the text.
+    RecoveryKeeper(QMainWindow *window, SourceEditor *editor, DocumentSession *session, DocumentFiles *files,
                    const QString &folder = recoveryFolder());
     ~RecoveryKeeper() override;
 
@@ -72,6 +75,7 @@ private:
 
     QMainWindow *m_window;
     SourceEditor *m_editor;
+    DocumentSession *m_session;
     DocumentFiles *m_files;
     QString m_folder;
     std::unique_ptr<Writer> m_writer;

@@ -15,6 +15,7 @@
 #include "app/startup.h"
 #include "core/document/nativepath.h"
 #include "document/documentfiles.h"
+#include "document/documentsession.h"
 #include "document/recoverykeeper.h"
 #include "editor/editortext.h"
 #include "editor/sourceeditor.h"
@@ -46,6 +47,8 @@ class PrintedPrompts : public DocumentFiles::Backend
 public:
     DocumentFiles::Answer askToSave(QWidget *, const QString &) override { return DocumentFiles::Answer::Cancel; }
     bool askToSaveAsUtf8(QWidget *, const QString &) override { return false; }
+    bool askToReload(QWidget *, const QString &, bool) override { return false; }
+    bool askToOverwrite(QWidget *, const QString &) override { return false; }
     void showError(QWidget *, const QString &message) override { say("error " + oneLine(message)); }
     void showWarning(QWidget *, const QString &message) override { say("warning " + oneLine(message)); }
 };
@@ -85,8 +88,9 @@ int main(int argc, char *argv[])
         if (!keeper->offerRestore())
             return 1;
         DocumentFiles *files = window.documentFiles();
-        say("path " + nativePath(files->path()).toPercentEncoding("/"));
-        say("format " + formatName(files->format()).toUtf8() + ' ' + lineEndName(files->format().lineEnd).toUtf8());
+        const DocumentSession *session = window.documentSession();
+        say("path " + nativePath(session->path()).toPercentEncoding("/"));
+        say("format " + formatName(session->format()).toUtf8() + ' ' + lineEndName(session->format().lineEnd).toUtf8());
         say("modified " + QByteArray(window.source()->document()->isModified() ? "yes" : "no"));
         say("text " + oneLine(files->documentText()));
         return 0;

@@ -2,6 +2,7 @@
 #include "app/mainwindow.h"
 #include "core/document/nativepath.h"
 #include "document/documentfiles.h"
+#include "document/documentsession.h"
 #include "editor/sourceeditor.h"
 #include "scripteddialogs.h"
 
@@ -30,6 +31,8 @@ public:
     explicit RecordedPrompts(Messages *messages) : m_messages(messages) {}
     DocumentFiles::Answer askToSave(QWidget *, const QString &) override { return DocumentFiles::Answer::Cancel; }
     bool askToSaveAsUtf8(QWidget *, const QString &) override { return false; }
+    bool askToReload(QWidget *, const QString &, bool) override { return false; }
+    bool askToOverwrite(QWidget *, const QString &) override { return false; }
     void showError(QWidget *, const QString &message) override { m_messages->errors << message; }
     void showWarning(QWidget *, const QString &message) override { m_messages->warnings << message; }
 
@@ -175,7 +178,7 @@ void TestNamesAndCharacters::nameThatIsNotUtf8()
     m_dialogs.opens << given;
     QVERIFY(m_window->documentFiles()->openDocument());
     QVERIFY2(m_messages.errors.isEmpty(), qPrintable(m_messages.errors.join(u'\n')));
-    QCOMPARE(nativePath(m_window->documentFiles()->path()), native);
+    QCOMPARE(nativePath(m_window->documentSession()->path()), native);
     QVERIFY(m_window->windowTitle().contains(displayedPath(pathFromNative(native))));
 
     typeAtStart(m_window->source(), u"<!-- 追加 -->\n"_s);

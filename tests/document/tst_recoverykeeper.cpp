@@ -3,6 +3,7 @@
 #include "core/document/nativepath.h"
 #include "core/document/recoveryfile.h"
 #include "document/documentfiles.h"
+#include "document/documentsession.h"
 #include "document/recoverykeeper.h"
 #include "editor/sourceeditor.h"
 #include "scripteddialogs.h"
@@ -40,7 +41,10 @@ public:
         return m_answers->save.isEmpty() ? DocumentFiles::Answer::Cancel : m_answers->save.takeFirst();
     }
     bool askToSaveAsUtf8(QWidget *, const QString &) override { return false; }
+    bool askToReload(QWidget *, const QString &, bool) override { return false; }
+    bool askToOverwrite(QWidget *, const QString &) override { return false; }
     void showError(QWidget *, const QString &message) override { qWarning("unexpected message: %s", qPrintable(message)); }
+    void showWarning(QWidget *, const QString &message) override { qWarning("unexpected warning: %s", qPrintable(message)); }
 
 private:
     Answers *m_answers;
@@ -208,7 +212,7 @@ void TestRecoveryKeeper::restoreQuestion()
         QVERIFY(file.write(record));
         left = file.filePath();
     }
-    RecoveryKeeper keeper(m_window.get(), m_window->source(), m_window->documentFiles(), folder);
+    RecoveryKeeper keeper(m_window.get(), m_window->source(), m_window->documentSession(), m_window->documentFiles(), folder);
     keeper.setPrompt(std::make_unique<ScriptedRestore>(&m_answers));
     m_answers.restore << choice;
 
@@ -222,8 +226,8 @@ void TestRecoveryKeeper::restoreQuestion()
     DocumentFiles *files = m_window->documentFiles();
     if (choice == Choice::Restore) {
         QCOMPARE(files->documentText(), record.text);
-        QCOMPARE(files->path(), page);
-        QCOMPARE(files->format(), record.format);
+        QCOMPARE(m_window->documentSession()->path(), page);
+        QCOMPARE(m_window->documentSession()->format(), record.format);
         QVERIFY(m_window->isWindowModified());
         QVERIFY(m_window->windowTitle().contains(displayedPath(page)));
         // Now this program's own recovery file holds the text.

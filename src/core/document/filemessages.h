@@ -31,3 +31,12 @@ struct RecoveryRecord;
 QString restoreQuestion(const RecoveryRecord &record);
 // Why the unsaved text could not be kept for recovery.
 QString recoveryFailedMessage(const QString &reason);
+// The open file was changed by another program: read it again? modified
+// says that reading it again loses unsaved edits.
+QString changedOnDiskQuestion(const QString &path, bool modified);
+// Saving would write over a change another program made to the file.
+QString overwriteChangedQuestion(const QString &path);
+// The open file is gone from disk.
+QString deletedOnDiskMessage(const QString &path);
+// A page of the recent files list is no longer where it was.
+QString recentMissingMessage(const QString &path);
