@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QIcon>
 #include <QLibraryInfo>
+#include <QTimer>
 #include <QTranslator>
 
 int main(int argc, char *argv[])
@@ -30,6 +31,8 @@ int main(int argc, char *argv[])
     // not UTF-8.
     if (argc > 1)
         window.documentFiles()->openPath(pathFromNative(argv[1]));
-    window.recoveryKeeper()->offerRestore();
+    // Asked once the event loop runs, so that a SIGTERM arriving meanwhile
+    // ends the program like any other time.
+    QTimer::singleShot(0, &window, [&window] { window.recoveryKeeper()->offerRestore(); });
     return app.exec();
 }

@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QSessionManager>
+#include <QTimer>
 
 void prepareProcess()
 {
@@ -18,9 +19,13 @@ void endCleanlyOnRequest(MainWindow *window)
 {
     const auto keepAndQuit = [window] {
         window->recoveryKeeper()->keepForRecovery();
-        // Quitting the loop, not closing the window: closing asks about
-        // unsaved changes, which the recovery file now holds.
-        QCoreApplication::quit();
+        // Leaving the event loop, not quit(): quit() closes the windows,
+        // and closing asks about the unsaved changes the recovery file now
+        // holds, of a user who is not there to answer.
+        QCoreApplication::exit(0);
+        // A request that came during a question asked before the program's
+        // event loop started ends that loop as soon as it runs.
+        QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
     };
     auto *termination = new TerminationSignals(window);
     QObject::connect(termination, &TerminationSignals::received, window, keepAndQuit);

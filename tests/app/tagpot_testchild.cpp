@@ -45,7 +45,11 @@ QByteArray oneLine(const QString &text)
 class PrintedPrompts : public DocumentFiles::Backend
 {
 public:
-    DocumentFiles::Answer askToSave(QWidget *, const QString &) override { return DocumentFiles::Answer::Cancel; }
+    DocumentFiles::Answer askToSave(QWidget *, const QString &) override
+    {
+        say("asked to save");
+        return DocumentFiles::Answer::Cancel;
+    }
     bool askToSaveAsUtf8(QWidget *, const QString &) override { return false; }
     bool askToReload(QWidget *, const QString &, bool) override { return false; }
     bool askToOverwrite(QWidget *, const QString &) override { return false; }
@@ -77,6 +81,7 @@ int main(int argc, char *argv[])
 
     MainWindow window;
     endCleanlyOnRequest(&window);
+    window.show();
     DialogScript dialogs;
     dialogs.saves << path;
     window.commonDialog()->setBackend(std::make_unique<ScriptedDialogs>(&dialogs));

@@ -252,6 +252,8 @@ void TestSurvival::unsavedTextSurvivesTheEnd()
             QCOMPARE(running.process().exitStatus(), QProcess::NormalExit);
             QCOMPARE(running.process().exitCode(), 0);
             QVERIFY(running.lines().contains("ended"));
+            // Nobody is asked: the recovery file holds the edit.
+            QVERIFY(!running.lines().contains("asked to save"));
         }
     }
 
