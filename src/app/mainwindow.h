@@ -3,8 +3,10 @@
 
 #include <QMainWindow>
 
+class CheckPanel;
 class CommonDialog;
 class DocumentFiles;
+class LivePreview;
 class PalettePanel;
 class SettingsDialog;
 class SourceEditor;
@@ -25,6 +27,8 @@ public:
     ViewSettings *viewSettings() const { return m_view; }
     DocumentFiles *documentFiles() const { return m_files; }
     SettingsDialog *settingsDialog() const { return m_settingsDialog; }
+    LivePreview *preview() const { return m_preview; }
+    CheckPanel *checkPanel() const { return m_checkPanel; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -36,6 +40,7 @@ private:
     void createClientArea();
     void setTabOrder();
     void connectCommands();
+    void createPreview();
     void loadForm();
     void layoutEditor();
 
@@ -54,4 +59,6 @@ private:
     ViewSettings *m_view = nullptr;
     ToolLauncher *m_launcher = nullptr;
     SettingsDialog *m_settingsDialog = nullptr;
+    LivePreview *m_preview = nullptr;
+    CheckPanel *m_checkPanel = nullptr;
 };
