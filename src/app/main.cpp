@@ -9,9 +9,6 @@
 
 int main(int argc, char *argv[])
 {
-    // The preview's web engine, loaded on first use, draws through shared
-    // OpenGL contexts, which must be asked for before the application exists.
-    QApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tagpot"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/tagpot.svg")));

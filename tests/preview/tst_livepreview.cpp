@@ -222,7 +222,6 @@ void TestLivePreview::hidingGivesTheEditorItsPlaceBack()
 int main(int argc, char *argv[])
 {
     QStandardPaths::setTestModeEnabled(true);
-    QApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QCoreApplication::addLibraryPath(QStringLiteral(TAGPOT_PREVIEW_DIR));
     TestLivePreview test;

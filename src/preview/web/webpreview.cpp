@@ -15,6 +15,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+constexpr qint64 longLoadMs = 10000;
+
 QUrl withoutFragment(const QUrl &url)
 {
     return url.adjusted(QUrl::RemoveFragment | QUrl::RemoveQuery);
@@ -112,7 +114,7 @@ WebPreview::WebPreview(QWidget *parent)
     m_view->setPage(m_page);
     m_view->setContextMenuPolicy(Qt::NoContextMenu);
     setFocusProxy(m_view);
-    connect(m_page, &QWebEnginePage::loadFinished, this, &WebPreview::restoreScroll);
+    connect(m_page, &QWebEnginePage::loadFinished, this, &WebPreview::loadDone);
 }
 
 // The page goes before the profile it was made with.
@@ -121,27 +123,45 @@ WebPreview::~WebPreview()
     delete m_page;
 }
 
+// A page that takes the engine long (a page of megabytes) is shown to the
+// end before the next text goes in: a new load would cancel it, and a user
+// typing in bursts would never see the preview follow. A load still going
+// after a good while waits on something outside (a slow server's image),
+// and gives way.
 void WebPreview::setHtml(const QString &html, const QUrl &baseUrl)
 {
+    m_next = Page{html, baseUrl};
+    if (!m_loading || m_loadClock.hasExpired(longLoadMs))
+        showNext(false);
+}
+
+void WebPreview::showNext(bool keepScroll)
+{
+    const Page next = std::move(*m_next);
+    m_next.reset();
     QUrl url;
     url.setScheme(QString::fromLatin1(previewScheme));
-    url.setPath(baseUrl.isLocalFile() ? baseUrl.path() : u"/"_s);
-    // The same page shown again keeps its place; the place is read from the
-    // page on screen, not from one still loading.
+    url.setPath(next.baseUrl.isLocalFile() ? next.baseUrl.path() : u"/"_s);
+    // The same page shown again keeps its place.
     if (url != m_shownUrl)
         m_scroll = {};
-    else if (!m_loading)
+    else if (!keepScroll)
         m_scroll = m_page->scrollPosition();
     m_shownUrl = url;
-    m_handler->setPage(url, html.toUtf8(), baseUrl.isLocalFile());
+    m_handler->setPage(url, next.html.toUtf8(), next.baseUrl.isLocalFile());
     m_page->setPageUrl(url);
     m_loading = true;
+    m_loadClock.start();
     m_page->load(url);
 }
 
-void WebPreview::restoreScroll(bool ok)
+void WebPreview::loadDone(bool ok)
 {
     m_loading = false;
+    if (m_next) {
+        showNext(true);
+        return;
+    }
     if (ok && !m_scroll.isNull())
         m_page->runJavaScript(u"window.scrollTo(%1, %2)"_s.arg(m_scroll.x()).arg(m_scroll.y()));
 }

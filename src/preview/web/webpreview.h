@@ -4,10 +4,13 @@
 #include "preview/previewpane.h"
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QPointF>
 #include <QUrl>
 #include <QWebEnginePage>
 #include <QWebEngineUrlSchemeHandler>
+
+#include <optional>
 
 class QWebEngineProfile;
 class QWebEngineView;
@@ -67,7 +70,12 @@ public:
     void setHtml(const QString &html, const QUrl &baseUrl) override;
 
 private:
-    void restoreScroll(bool ok);
+    struct Page {
+        QString html;
+        QUrl baseUrl;
+    };
+    void showNext(bool keepScroll);
+    void loadDone(bool ok);
 
     QWebEngineView *m_view = nullptr;
     QWebEngineProfile *m_profile = nullptr;
@@ -76,4 +84,6 @@ private:
     QUrl m_shownUrl;
     QPointF m_scroll;
     bool m_loading = false;
+    QElapsedTimer m_loadClock;
+    std::optional<Page> m_next;
 };
