@@ -46,6 +46,8 @@ void CheckPanel::createDock()
     m_list->setColumnWidth(KindColumn, 90);
     m_dock->setWidget(m_list);
     m_window->addDockWidget(Qt::BottomDockWidgetArea, m_dock);
+    // A strip under the editor, not half the window.
+    m_window->resizeDocks({m_dock}, {m_list->fontMetrics().height() * 8}, Qt::Vertical);
     connect(m_list, &QTreeWidget::itemActivated, this, &CheckPanel::goTo);
 }
 
