@@ -28,10 +28,8 @@ LivePreview::LivePreview(QWidget *client, QPlainTextEdit *editor, QAction *toggl
     m_rest->setInterval(restMs);
     connect(m_rest, &QTimer::timeout, this, &LivePreview::refresh);
     connect(m_toggle, &QAction::toggled, this, &LivePreview::setShown);
-    // The editor's own signals: New and Open hand it a fresh document.
+    // Typing, and New, Open or a reload refilling the document.
     connect(m_editor, &QPlainTextEdit::textChanged, this, &LivePreview::scheduleRefresh);
-    // Saving may move the page to another folder.
-    connect(m_editor, &QPlainTextEdit::modificationChanged, this, &LivePreview::scheduleRefresh);
 }
 
 QWidget *LivePreview::editorArea() const

@@ -35,7 +35,7 @@ public:
 
 public slots:
     void setShown(bool shown);
-    // The document changed: shown again after the pause.
+    // The page changed (its text or its folder): shown again after the pause.
     void scheduleRefresh();
     void refresh();
 
