@@ -98,6 +98,9 @@ void TestLivePreview::initTestCase()
     QImage image(4, 3, QImage::Format_RGB32);
     image.fill(Qt::red);
     QVERIFY(image.save(m_folder.filePath(u"img/dot.png"_s)));
+    QDir(m_folder.path()).mkpath(u"sub"_s);
+    writeFile(m_folder.filePath(u"sub/other.html"_s),
+              u"<title>別の場所</title><img id=\"up\" src=\"../img/dot.png\" alt=\"\">"_s.toUtf8());
     m_pagePath = m_folder.filePath(u"page.html"_s);
     writeFile(m_pagePath, "<!DOCTYPE html>\n<html><head><title>old</title></head><body></body></html>\n");
     QDesktopServices::setUrlHandler(u"https"_s, this, "openUrl");
@@ -157,6 +160,13 @@ void TestLivePreview::rendersTheUnsavedText()
     QTRY_COMPARE_WITH_TIMEOUT(evaluate(page, u"document.title"_s).toString(), u"新規"_s, engineTimeoutMs);
     QTRY_VERIFY_WITH_TIMEOUT(evaluate(page, u"document.getElementById('dot').complete"_s).toBool(), engineTimeoutMs);
     QCOMPARE(evaluate(page, u"document.getElementById('dot').naturalWidth"_s).toInt(), 0);
+
+    // Opening a page elsewhere: its text, and its own folder for its image.
+    m_window->source()->document()->setModified(false);
+    QVERIFY(m_window->documentFiles()->openPath(m_folder.filePath(u"sub/other.html"_s)));
+    QTRY_COMPARE_WITH_TIMEOUT(evaluate(page, u"document.title"_s).toString(), u"別の場所"_s, engineTimeoutMs);
+    QTRY_COMPARE_WITH_TIMEOUT(evaluate(page, u"document.getElementById('up').naturalWidth"_s).toInt(), 4,
+                              engineTimeoutMs);
 }
 
 void TestLivePreview::keepsItsPlaceAcrossRefreshes()
