@@ -7,6 +7,7 @@
 #include "preview/previewpane.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -100,7 +101,8 @@ void LivePreview::hide()
         return;
     m_rest->stop();
     m_sizes = m_split->sizes();
-    const bool focused = m_editor->hasFocus() || m_pane->hasFocus();
+    // The focus may be deep inside the preview's view.
+    const bool focused = m_split->isAncestorOf(QApplication::focusWidget());
     const QRect place = m_split->geometry();
     m_split->hide();
     m_editor->setParent(m_client);
