@@ -3,9 +3,11 @@
 
 #include <QMainWindow>
 
+class CheckPanel;
 class CommonDialog;
 class DocumentFiles;
 class DocumentSession;
+class LivePreview;
 class PalettePanel;
 class RecoveryKeeper;
 class RecentFiles;
@@ -31,6 +33,8 @@ public:
     DocumentSession *documentSession() const { return m_session; }
     SettingsDialog *settingsDialog() const { return m_settingsDialog; }
     RecoveryKeeper *recoveryKeeper() const { return m_recovery; }
+    LivePreview *preview() const { return m_preview; }
+    CheckPanel *checkPanel() const { return m_checkPanel; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -43,6 +47,7 @@ private:
     void setTabOrder();
     void connectCommands();
     void createRecovery();
+    void createPreview();
     void loadForm();
     void layoutEditor();
     void rememberBetweenRuns();
@@ -66,4 +71,6 @@ private:
     ToolLauncher *m_launcher = nullptr;
     SettingsDialog *m_settingsDialog = nullptr;
     RecoveryKeeper *m_recovery = nullptr;
+    LivePreview *m_preview = nullptr;
+    CheckPanel *m_checkPanel = nullptr;
 };
