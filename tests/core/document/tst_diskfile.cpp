@@ -17,6 +17,7 @@
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <sys/un.h>
+#include <sys/wait.h>
 #include <sys/xattr.h>
 #include <unistd.h>
 
@@ -32,6 +33,7 @@ private slots:
     void writeKeepsModeAndLink();
     void hostileSaveTargets_data();
     void hostileSaveTargets();
+    void readOnlyRefusedInJapanese();
     void nonUtf8NamesRoundTrip_data();
     void nonUtf8NamesRoundTrip();
 };
@@ -275,6 +277,47 @@ void TestDiskFile::hostileSaveTargets()
         QCOMPARE(bytesOf(otherLink), newBytes);
     if (target != file && QFile::exists(target))
         QVERIFY(QFileInfo(target).isSymLink());
+}
+
+// A user who may not write a file is told so in Japanese, and the file stays.
+// Run as another user in a child process: root may write anything.
+void TestDiskFile::readOnlyRefusedInJapanese()
+{
+    if (::geteuid() != 0)
+        QSKIP("needs root to become another user");
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QCOMPARE(::chmod(QFile::encodeName(dir.path()).constData(), 0777), 0);
+    const QString file = dir.filePath(u"page.html"_s);
+    putBytes(file, "old");
+    QCOMPARE(::chmod(QFile::encodeName(file).constData(), 0644), 0);
+
+    int pipeEnds[2];
+    QCOMPARE(::pipe(pipeEnds), 0);
+    const pid_t child = ::fork();
+    QVERIFY(child >= 0);
+    if (child == 0) {
+        ::close(pipeEnds[0]);
+        if (::setgid(65534) != 0 || ::setuid(65534) != 0)
+            ::_exit(2);
+        DiskFailure failure;
+        const bool written = writeFileSafely(file, "new", &failure);
+        const QByteArray reason = failure.reason.toUtf8();
+        const bool sent = ::write(pipeEnds[1], reason.constData(), size_t(reason.size())) == reason.size();
+        ::_exit(written ? 1 : sent ? 0 : 3);
+    }
+    ::close(pipeEnds[1]);
+    QByteArray reason;
+    char buffer[4096];
+    for (ssize_t n; (n = ::read(pipeEnds[0], buffer, sizeof buffer)) > 0;)
+        reason.append(buffer, n);
+    ::close(pipeEnds[0]);
+    int status = 0;
+    QCOMPARE(::waitpid(child, &status, 0), child);
+    QVERIFY(WIFEXITED(status));
+    QCOMPARE(WEXITSTATUS(status), 0);
+    QVERIFY2(QString::fromUtf8(reason).contains(u"書き込みは許可されていません"_s), reason.constData());
+    QCOMPARE(bytesOf(file), QByteArray("old"));
 }
 
 void TestDiskFile::nonUtf8NamesRoundTrip_data()
