@@ -14,15 +14,21 @@
 #include "core/window/viewcaptions.h"
 #include "window/viewsettings.h"
 #include "color/getcolorcode.h"
+#include "palette/insertsettingspage.h"
 #include "palette/palettepanel.h"
+#include "palette/palettetools.h"
+#include "core/document/textencoding.h"
+#include "core/settings/settingkeys.h"
 #include "table/tablewizard.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDockWidget>
 #include <QEvent>
 #include <QIcon>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QStyle>
 
 using namespace Qt::StringLiterals;
 
@@ -40,6 +46,8 @@ MainWindow::MainWindow(QWidget *parent)
     createClientArea();
     setTabOrder();
     connectCommands();
+    createPaletteTools();
+    connectColorCommands();
     loadForm();
 }
 
@@ -79,10 +87,13 @@ void MainWindow::createMenus()
     addItem(view, u"leftset"_s, u"左寄せ(L)"_s, QKeySequence(u"Ctrl+L"_s));
     addItem(view, u"centerset"_s, u"センタリング(C)"_s, QKeySequence(u"Ctrl+C"_s));
     addItem(view, u"rightset"_s, u"右寄せ(R)"_s, QKeySequence(u"Ctrl+R"_s));
+    view->addSeparator();
+    addItem(view, u"paletteTools"_s, u"タグ検索とプレビュー(&K)"_s)->setCheckable(true);
 
     QMenu *tools = addMenu(u"Tools"_s, u"ツール(&T)"_s);
     addItem(tools, u"TableWizard"_s, u"テーブル作成(&W)"_s, QKeySequence(u"Ctrl+W"_s));
     addItem(tools, u"GetColors"_s, u"カラーコード取得(&G)"_s, QKeySequence(u"Ctrl+G"_s));
+    addItem(tools, u"insertColorCode"_s, u"カラーコード挿入(&I)"_s);
     tools->addSeparator();
     addItem(tools, u"preferences"_s, u"設定(&O)..."_s);
 
@@ -128,7 +139,6 @@ void MainWindow::connectCommands()
 
     auto *tableWizard = new TableWizard(this, m_source, m_commonDialog);
     wire(u"TableWizard"_s, tableWizard, &TableWizard::show);
-    wire(u"GetColors"_s, this, [this] { GetColorCode(*m_commonDialog); });
 
     wire(u"version"_s, this, [this] { showAboutBox(this); });
 
@@ -211,4 +221,77 @@ void MainWindow::changeEvent(QEvent *event)
     if (event->type() == QEvent::WindowStateChange)
         layoutEditor();
     QMainWindow::changeEvent(event);
+}
+
+// The tag search and the markup preview stand in a dock on the right, so the
+// palette column and the client area keep their designed places and sizes.
+void MainWindow::createPaletteTools()
+{
+    m_palette->setCharsetSource([this] { return encodingName(m_files->format().encoding).toString(); });
+    m_palette->setInsertOptions(storedInsertOptions());
+    m_settingsDialog->addPage(new InsertSettingsPage(m_settingsDialog));
+    connect(m_settingsDialog, &SettingsDialog::applied, this,
+            [this] { m_palette->setInsertOptions(storedInsertOptions()); });
+
+    m_paletteTools = new PaletteTools(m_palette, this);
+    m_paletteDock = new QDockWidget(u"タグ検索とプレビュー"_s, this);
+    m_paletteDock->setObjectName(u"paletteToolsDock"_s);
+    m_paletteDock->setWidget(m_paletteTools);
+    m_paletteDock->setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
+    addDockWidget(Qt::RightDockWidgetArea, m_paletteDock);
+    m_paletteDock->hide();
+
+    QAction *toggle = item(u"paletteTools"_s);
+    toggle->setEnabled(true);
+    connect(toggle, &QAction::triggered, this, &MainWindow::showPaletteTools);
+    // The dock's own close box hides it like the menu item.
+    connect(m_paletteDock, &QDockWidget::visibilityChanged, this, [this, toggle](bool visible) {
+        if (!visible && !m_paletteDock->isHidden())
+            return; // only covered by another window or tab
+        toggle->setChecked(!m_paletteDock->isHidden());
+    });
+    if (Settings::showPaletteTools.value())
+        showPaletteTools(true);
+}
+
+void MainWindow::showPaletteTools(bool shown)
+{
+    if (shown == m_paletteDock->isVisibleTo(this)) {
+        item(u"paletteTools"_s)->setChecked(shown);
+        return;
+    }
+    // The window grows by the dock instead of taking its width from the editor.
+    const bool growWindow = !(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) && !m_paletteDock->isFloating();
+    const int width = m_paletteDock->sizeHint().width()
+                    + style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent, nullptr, this);
+    m_paletteDock->setVisible(shown);
+    if (growWindow) {
+        if (shown)
+            resize(size().width() + width, size().height());
+        else
+            resize(std::max(minimumWidth(), size().width() - width), size().height());
+        if (shown)
+            resizeDocks({m_paletteDock}, {width}, Qt::Horizontal);
+    }
+    item(u"paletteTools"_s)->setChecked(shown);
+    Settings::showPaletteTools.setValue(shown);
+    if (shown)
+        m_paletteTools->focusSearch();
+}
+
+// After the colour command the status bar names the code it copied;
+// insertColorCode writes "#RRGGBB" at the caret instead.
+void MainWindow::connectColorCommands()
+{
+    wire(u"GetColors"_s, this, [this] {
+        if (const auto code = copyColorCode(*m_commonDialog))
+            statusBar()->showMessage(u"カラーコード "_s + *code + u" をコピーしました"_s);
+    });
+    wire(u"insertColorCode"_s, this, [this] {
+        if (const auto code = chooseColorCode(*m_commonDialog)) {
+            m_source->setSelText(u'#' + *code);
+            m_source->setFocus(Qt::OtherFocusReason);
+            statusBar()->showMessage(u"カラーコード #"_s + *code + u" を挿入しました"_s);
+        }
+    });
 }

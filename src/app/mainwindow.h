@@ -6,6 +6,8 @@
 class CommonDialog;
 class DocumentFiles;
 class PalettePanel;
+class PaletteTools;
+class QDockWidget;
 class SettingsDialog;
 class SourceEditor;
 class ToolLauncher;
@@ -25,6 +27,7 @@ public:
     ViewSettings *viewSettings() const { return m_view; }
     DocumentFiles *documentFiles() const { return m_files; }
     SettingsDialog *settingsDialog() const { return m_settingsDialog; }
+    PalettePanel *palette() const { return m_palette; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -36,6 +39,9 @@ private:
     void createClientArea();
     void setTabOrder();
     void connectCommands();
+    void createPaletteTools();
+    void connectColorCommands();
+    void showPaletteTools(bool shown);
     void loadForm();
     void layoutEditor();
 
@@ -54,4 +60,6 @@ private:
     ViewSettings *m_view = nullptr;
     ToolLauncher *m_launcher = nullptr;
     SettingsDialog *m_settingsDialog = nullptr;
+    PaletteTools *m_paletteTools = nullptr;
+    QDockWidget *m_paletteDock = nullptr;
 };
