@@ -243,7 +243,11 @@ void MainWindow::createPaletteTools()
 
     QAction *toggle = item(u"paletteTools"_s);
     toggle->setEnabled(true);
-    connect(toggle, &QAction::triggered, this, &MainWindow::showPaletteTools);
+    connect(toggle, &QAction::triggered, this, [this](bool shown) {
+        showPaletteTools(shown);
+        if (shown)
+            m_paletteTools->focusSearch();
+    });
     // The dock's own close box hides it like the menu item.
     connect(m_paletteDock, &QDockWidget::visibilityChanged, this, [this, toggle](bool visible) {
         if (!visible && !m_paletteDock->isHidden())
@@ -275,8 +279,6 @@ void MainWindow::showPaletteTools(bool shown)
     }
     item(u"paletteTools"_s)->setChecked(shown);
     Settings::showPaletteTools.setValue(shown);
-    if (shown)
-        m_paletteTools->focusSearch();
 }
 
 // After the colour command the status bar names the code it copied;

@@ -34,6 +34,7 @@ private Q_SLOTS:
 
     void fitsTheScreen_data();
     void fitsTheScreen();
+    void pasteControlsTakeNoRoom();
     void tableFromData_data();
     void tableFromData();
     void tooManyCellsRefused();
@@ -153,6 +154,17 @@ void TestTableWizardData::fitsTheScreen()
                  qPrintable(name + u" at %1,%2 %3x%4 in %5x%6"_s.arg(inViewport.x()).arg(inViewport.y()).arg(inViewport.width())
                                 .arg(inViewport.height()).arg(scroll->viewport()->width()).arg(scroll->viewport()->height())));
     }
+}
+
+// The controls for pasted data sit beside the counts, in room the dialog
+// already had: without them the dialog would be exactly as large.
+void TestTableWizardData::pasteControlsTakeNoRoom()
+{
+    TableWizardDialog dialog(m_window);
+    auto *settings = dialog.findChild<QWidget *>(u"wizardSettings"_s);
+    const QSize withPaste = settings->sizeHint();
+    dialog.findChild<QWidget *>(u"cmdPasteData"_s)->parentWidget()->hide();
+    QCOMPARE(settings->sizeHint(), withPaste);
 }
 
 void TestTableWizardData::tableFromData_data()
