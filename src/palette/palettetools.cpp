@@ -11,6 +11,8 @@
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -51,6 +53,7 @@ PaletteTools::PaletteTools(PalettePanel *palette, QWidget *parent)
     layout->addWidget(previewLabel);
     layout->addWidget(m_preview, 2);
 
+    m_search->installEventFilter(this);
     connect(m_search, &QLineEdit::textChanged, this, &PaletteTools::search);
     connect(m_search, &QLineEdit::returnPressed, this, [this] {
         chooseResult(m_results->currentRow() >= 0 ? m_results->currentRow() : 0);
@@ -67,6 +70,21 @@ void PaletteTools::focusSearch()
 {
     m_search->setFocus(Qt::ShortcutFocusReason);
     m_search->selectAll();
+}
+
+// Up and Down in the search field walk the list of tags found, so the
+// keyboard alone can choose any of them.
+bool PaletteTools::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_search && event->type() == QEvent::KeyPress && m_results->count() > 0) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Down || key == Qt::Key_Up) {
+            const int step = key == Qt::Key_Down ? 1 : -1;
+            m_results->setCurrentRow(std::clamp(m_results->currentRow() + step, 0, m_results->count() - 1));
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void PaletteTools::search(const QString &query)

@@ -20,6 +20,9 @@ public:
     // Puts the caret into the search field, its text selected.
     void focusSearch();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void search(const QString &query);
     void chooseResult(int row);

@@ -46,6 +46,7 @@ private Q_SLOTS:
     void previewFollowsTicksAndTyping();
     void searchLeavesTheSameSetUpAsPicking_data();
     void searchLeavesTheSameSetUpAsPicking();
+    void searchByKeyboard();
     void insertOptions_data();
     void insertOptions();
     void settingsPageSetsTheOptions();
@@ -268,6 +269,25 @@ void TestPaletteTools::searchLeavesTheSameSetUpAsPicking()
 
     QCOMPARE(setUp(), picked);
     QCOMPARE(preview()->toPlainText(), pickedPreview);
+}
+
+// Down walks the list of tags found; Enter chooses the one marked.
+void TestPaletteTools::searchByKeyboard()
+{
+    control<QAction>(u"paletteTools"_s)->trigger();
+    auto *search = control<QLineEdit>(u"tagSearch"_s);
+    QTRY_VERIFY(search->isVisible());
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    QTRY_VERIFY(search->hasFocus());
+    QTest::keyClicks(search, u"td"_s);
+    auto *results = control<QListWidget>(u"tagSearchResults"_s);
+    QVERIFY(results->count() >= 2);
+    QTest::keyClick(search, Qt::Key_Down);
+    QCOMPARE(results->currentRow(), 1);
+    const TagPlace second = findTags(u"td")[1];
+    QTest::keyClick(search, Qt::Key_Return);
+    QCOMPARE(combo(u"kind"_s)->listIndex(), second.kind);
+    QCOMPARE(combo(u"tagu"_s)->listIndex(), second.tagu);
 }
 
 void TestPaletteTools::insertOptions_data()
