@@ -5,6 +5,7 @@
 #include "core/window/apptitle.h"
 #include "window/commondialog.h"
 #include "document/documentfiles.h"
+#include "document/documentsession.h"
 #include "core/window/editorlayout.h"
 #include "window/menushortcutfilter.h"
 #include "window/settingsdialog.h"
@@ -124,7 +125,8 @@ void MainWindow::wire(const QString &name, Receiver *receiver, Slot slot)
 
 void MainWindow::connectCommands()
 {
-    m_files = new DocumentFiles(this, m_source, m_commonDialog);
+    m_session = new DocumentSession(m_source, this);
+    m_files = new DocumentFiles(this, m_source, m_commonDialog, m_session);
     wire(u"new"_s, m_files, &DocumentFiles::newDocument);
     wire(u"open"_s, m_files, &DocumentFiles::openDocument);
     wire(u"save"_s, m_files, &DocumentFiles::saveDocument);

@@ -5,6 +5,7 @@
 
 class CommonDialog;
 class DocumentFiles;
+class DocumentSession;
 class PalettePanel;
 class PaletteTools;
 class QDockWidget;
@@ -26,6 +27,8 @@ public:
     CommonDialog *commonDialog() const { return m_commonDialog; }
     ViewSettings *viewSettings() const { return m_view; }
     DocumentFiles *documentFiles() const { return m_files; }
+    // The open page: its path, format and state, with signals to follow them.
+    DocumentSession *documentSession() const { return m_session; }
     SettingsDialog *settingsDialog() const { return m_settingsDialog; }
     PalettePanel *palette() const { return m_palette; }
 
@@ -57,6 +60,7 @@ private:
     PalettePanel *m_palette = nullptr;
     CommonDialog *m_commonDialog = nullptr;
     DocumentFiles *m_files = nullptr;
+    DocumentSession *m_session = nullptr;
     ViewSettings *m_view = nullptr;
     ToolLauncher *m_launcher = nullptr;
     SettingsDialog *m_settingsDialog = nullptr;
