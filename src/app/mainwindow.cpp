@@ -229,7 +229,9 @@ void MainWindow::changeEvent(QEvent *event)
 // palette column and the client area keep their designed places and sizes.
 void MainWindow::createPaletteTools()
 {
-    m_palette->setCharsetSource([this] { return encodingName(m_files->format().encoding).toString(); });
+    // The page skeleton's <meta charset> names the page's own encoding.
+    m_palette->setCharsetSource([this] { return encodingName(m_session->format().encoding).toString(); });
+    connect(m_session, &DocumentSession::formatChanged, m_palette, &PalettePanel::pendingChanged);
     m_palette->setInsertOptions(storedInsertOptions());
     m_settingsDialog->addPage(new InsertSettingsPage(m_settingsDialog));
     connect(m_settingsDialog, &SettingsDialog::applied, this,

@@ -413,6 +413,8 @@ void TestPaletteTools::html5PageNamesTheDocumentsEncoding()
     // An opened Shift_JIS page names its own encoding.
     m_dialogs.opens << std::optional<QString>(QStringLiteral(TAGPOT_TEST_DATA "/sjis_crlf.html"));
     control<QAction>(u"open"_s)->trigger();
+    // The preview follows the page's encoding without a new pick.
+    QVERIFY(preview()->toPlainText().contains(u"<meta charset=\"Shift_JIS\">"_s));
     source()->moveCursor(QTextCursor::End);
     insert();
     QVERIFY2(source()->toPlainText().contains(u"<head><meta charset=\"Shift_JIS\"><title>"_s),
