@@ -257,12 +257,12 @@ void PalettePanel::setCharsetSource(std::function<QString()> charset)
     m_charset = std::move(charset);
 }
 
-std::optional<QString> PalettePanel::styledMarkup() const
+std::optional<QString> PalettePanel::currentMarkup() const
 {
     const auto markup = paletteMarkup(m_kind->listIndex(), m_tagu->listIndex(), readState());
     if (!markup || m_options.style == MarkupStyle::Designed)
         return markup;
-    return ::styledMarkup(m_options.style, *markup, m_charset ? m_charset() : QString());
+    return styledMarkup(m_options.style, *markup, m_charset ? m_charset() : QString());
 }
 
 // The editor's selection with its line ends as "\n", as wrapping writes it back.
@@ -276,7 +276,7 @@ static QString selectedText(const SourceEditor *source)
 
 std::optional<Insertion> PalettePanel::pendingInsertion() const
 {
-    const auto markup = styledMarkup();
+    const auto markup = currentMarkup();
     if (!markup)
         return std::nullopt;
     return shapeInsertion(*markup, m_options.wrapSelection ? selectedText(m_source) : QString(), m_options);

@@ -57,7 +57,8 @@ private:
     void resetOptions();
     void showSetUp(const Tag &tag);
     PaletteState readState() const;
-    std::optional<QString> styledMarkup() const;
+    // The chosen tag's markup in the chosen style; nothing when no tag is chosen.
+    std::optional<QString> currentMarkup() const;
     void showTips(const Tag &tag);
 
     SourceEditor *m_source;

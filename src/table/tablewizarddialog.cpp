@@ -65,7 +65,7 @@ TableWizardDialog::TableWizardDialog(QWidget *parent)
     setObjectName(QStringLiteral("frmTable1"));
     setWindowTitle(wizardTitle());
 
-    m_data = new TableData;
+    m_data = std::make_unique<TableData>();
 
     // The settings scroll on a screen too small for the dialog; the buttons
     // below them never do. Where the dialog fits, the scroll area is exactly
@@ -92,10 +92,7 @@ TableWizardDialog::TableWizardDialog(QWidget *parent)
     layout->addLayout(createButtons());
 }
 
-TableWizardDialog::~TableWizardDialog()
-{
-    delete m_data;
-}
+TableWizardDialog::~TableWizardDialog() = default;
 
 QWidget *TableWizardDialog::createPasteData()
 {

@@ -3,6 +3,8 @@
 
 #include "table/wizarddialog.h"
 
+#include <memory>
+
 class AttributeGroup;
 class QCheckBox;
 class QLabel;
@@ -55,7 +57,7 @@ private:
     QWidget *m_settings = nullptr;
     QCheckBox *m_headerRow = nullptr;
     QLabel *m_dataSize = nullptr;
-    TableData *m_data = nullptr;
+    std::unique_ptr<TableData> m_data; // what was last pasted
     QLineEdit *m_rows = nullptr;
     QLineEdit *m_cols = nullptr;
     UpDown *m_rowsUpDown = nullptr;
