@@ -9,6 +9,7 @@ class DocumentSession;
 class PalettePanel;
 class PaletteTools;
 class QDockWidget;
+class RecentFiles;
 class SettingsDialog;
 class SourceEditor;
 class ToolLauncher;
@@ -47,12 +48,14 @@ private:
     void showPaletteTools(bool shown);
     void loadForm();
     void layoutEditor();
+    void rememberBetweenRuns();
 
     QAction *item(const QString &name) const;
     template<typename Receiver, typename Slot>
     void wire(const QString &name, Receiver *receiver, Slot slot);
 
     QMenu *addMenu(const QString &name, const QString &caption);
+    QMenu *addSubmenu(QMenu *menu, const QString &name, const QString &caption);
     QAction *addItem(QMenu *menu, const QString &name, const QString &caption, const QKeySequence &shortcut = {});
 
     QWidget *m_client = nullptr;
@@ -61,6 +64,7 @@ private:
     CommonDialog *m_commonDialog = nullptr;
     DocumentFiles *m_files = nullptr;
     DocumentSession *m_session = nullptr;
+    RecentFiles *m_recent = nullptr;
     ViewSettings *m_view = nullptr;
     ToolLauncher *m_launcher = nullptr;
     SettingsDialog *m_settingsDialog = nullptr;

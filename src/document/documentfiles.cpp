@@ -157,6 +157,15 @@ bool DocumentFiles::openPath(const QString &path)
     return load(QFileInfo(path).absoluteFilePath(), true);
 }
 
+bool DocumentFiles::openRecent(const QString &path)
+{
+    if (!QFileInfo::exists(path)) {
+        m_backend->showError(m_window, recentMissingMessage(path));
+        return false;
+    }
+    return openPath(path);
+}
+
 bool DocumentFiles::reloadDocument()
 {
     return !m_session->path().isEmpty() && load(m_session->path(), false);

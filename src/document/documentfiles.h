@@ -62,6 +62,8 @@ public:
     // dialog. False when it was not opened: an error was shown, or the user
     // kept the unsaved changes.
     bool openPath(const QString &path);
+    // Opens a page from the recent files: one that is gone is said so.
+    bool openRecent(const QString &path);
 
     // For the window's close event: true when the window may close, after
     // asking about unsaved changes; false keeps it open.

@@ -108,3 +108,9 @@ QString deletedOnDiskMessage(const QString &path)
     return u"ファイル" + quoted(path) + u"は、ディスク上から削除されたか、名前が変更されました。\n\n"
            u"編集中の内容はこのウィンドウの中にだけあります。保存すると、ファイルを新しく書き込みます。";
 }
+
+QString recentMissingMessage(const QString &path)
+{
+    return u"ファイル" + quoted(path) + u"が見つかりません。\n\n"
+           u"移動または削除された可能性があります。「最近使ったファイル」の一覧から外します。";
+}

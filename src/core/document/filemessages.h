@@ -29,3 +29,5 @@ QString changedOnDiskQuestion(const QString &path, bool modified);
 QString overwriteChangedQuestion(const QString &path);
 // The open file is gone from disk.
 QString deletedOnDiskMessage(const QString &path);
+// A page of the recent files list is no longer where it was.
+QString recentMissingMessage(const QString &path);
