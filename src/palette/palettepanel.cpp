@@ -274,12 +274,18 @@ static QString selectedText(const SourceEditor *source)
     return text;
 }
 
-std::optional<Insertion> PalettePanel::pendingInsertion() const
+std::optional<Insertion> PalettePanel::pendingInsertion(qsizetype longest) const
 {
     const auto markup = currentMarkup();
     if (!markup)
         return std::nullopt;
-    return shapeInsertion(*markup, m_options.wrapSelection ? selectedText(m_source) : QString(), m_options);
+    QString selected;
+    if (m_options.wrapSelection) {
+        const QTextCursor cursor = m_source->textCursor();
+        const qsizetype length = cursor.selectionEnd() - cursor.selectionStart();
+        selected = longest >= 0 && length > longest ? u"…（選択中の %1 文字）…"_s.arg(length) : selectedText(m_source);
+    }
+    return shapeInsertion(*markup, selected, m_options);
 }
 
 void PalettePanel::chooseTag(int kind, int tagu)

@@ -35,8 +35,11 @@ public:
     void setCharsetSource(std::function<QString()> charset);
 
     // What Insert would put in place of the editor's selection now, and
-    // where it would leave the caret; nothing when no tag is chosen.
-    std::optional<Insertion> pendingInsertion() const;
+    // where it would leave the caret; nothing when no tag is chosen. A
+    // wrapped selection longer than `longest` characters (when given) is
+    // stood in for by a note of its length, so that a preview never copies
+    // a whole large page at each step of selecting it.
+    std::optional<Insertion> pendingInsertion(qsizetype longest = -1) const;
 
     // Chooses a tag as the user does: picks its category in kind, then the
     // tag in tagu, through the handlers of the user's picks.

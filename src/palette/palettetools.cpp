@@ -17,6 +17,10 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+// Beyond this many selected characters the preview names the selection
+// instead of copying it.
+constexpr qsizetype longestPreviewedSelection = 100'000;
+
 // The preview shows each line end, CR LF included, as one line break.
 QString shownLines(QString text)
 {
@@ -114,9 +118,18 @@ void PaletteTools::chooseResult(int row)
     m_palette->chooseTag(item->data(Qt::UserRole).toInt(), item->data(Qt::UserRole + 1).toInt());
 }
 
+void PaletteTools::showEvent(QShowEvent *event)
+{
+    showPending();
+    QWidget::showEvent(event);
+}
+
 void PaletteTools::showPending()
 {
-    const auto insertion = m_palette->pendingInsertion();
+    // Hidden, the preview waits: it is brought up to date when it shows.
+    if (!isVisible())
+        return;
+    const auto insertion = m_palette->pendingInsertion(longestPreviewedSelection);
     const QString shown = insertion ? shownLines(insertion->text) : QString();
     if (m_preview->toPlainText() != shown)
         m_preview->setPlainText(shown);

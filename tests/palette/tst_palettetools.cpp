@@ -47,6 +47,7 @@ private Q_SLOTS:
     void searchLeavesTheSameSetUpAsPicking_data();
     void searchLeavesTheSameSetUpAsPicking();
     void searchByKeyboard();
+    void hugeSelectionPreviewedByItsLength();
     void insertOptions_data();
     void insertOptions();
     void settingsPageSetsTheOptions();
@@ -67,6 +68,12 @@ private:
         pick(combo(u"tagu"_s), tagu);
     }
     void insert() { QTest::mouseClick(control<QPushButton>(u"sounyuu"_s), Qt::LeftButton); }
+    // The preview is kept up to date while the tools are shown.
+    void showTools()
+    {
+        control<QAction>(u"paletteTools"_s)->trigger();
+        QTRY_VERIFY(preview()->isVisible());
+    }
     // Every palette control as the user sees it.
     QStringList setUp();
 
@@ -175,6 +182,7 @@ void TestPaletteTools::previewEqualsInsert_data()
 // What the preview shows is what Insert then writes, for every tag.
 void TestPaletteTools::previewEqualsInsert()
 {
+    showTools();
     QFETCH(int, kind);
     QFETCH(int, tagu);
     QFETCH(bool, everything);
@@ -204,6 +212,7 @@ void TestPaletteTools::previewEqualsInsert()
 
 void TestPaletteTools::previewFollowsTicksAndTyping()
 {
+    showTools();
     pick(combo(u"kind"_s), u"テーブル"_s);
     pick(combo(u"tagu"_s), u"セル　作成"_s);
     QCOMPARE(preview()->toPlainText(), u"<TD align='' valign=''></TD>"_s);
@@ -241,6 +250,7 @@ void TestPaletteTools::searchLeavesTheSameSetUpAsPicking_data()
 
 void TestPaletteTools::searchLeavesTheSameSetUpAsPicking()
 {
+    showTools();
     QFETCH(QString, query);
     QFETCH(QString, category);
     QFETCH(QString, tag);
@@ -257,9 +267,7 @@ void TestPaletteTools::searchLeavesTheSameSetUpAsPicking()
     pick(combo(u"kind"_s), u"フォーム"_s);
     pick(combo(u"tagu"_s), u"１行入力"_s);
     check(1)->setChecked(true);
-    control<QAction>(u"paletteTools"_s)->trigger();
     auto *search = control<QLineEdit>(u"tagSearch"_s);
-    QTRY_VERIFY(search->isVisible());
     search->clear();
     // Typed as an input method commits it (keyClicks knows only ASCII).
     search->insert(query);
@@ -288,6 +296,24 @@ void TestPaletteTools::searchByKeyboard()
     QTest::keyClick(search, Qt::Key_Return);
     QCOMPARE(combo(u"kind"_s)->listIndex(), second.kind);
     QCOMPARE(combo(u"tagu"_s)->listIndex(), second.tagu);
+}
+
+// Selecting a large page with wrapping on never copies it into the preview;
+// Insert still wraps all of it.
+void TestPaletteTools::hugeSelectionPreviewedByItsLength()
+{
+    showTools();
+    InsertOptions options;
+    options.wrapSelection = true;
+    m_window->palette()->setInsertOptions(options);
+    pick(combo(u"kind"_s), u"フォント"_s);
+    pick(combo(u"tagu"_s), u"太字"_s);
+    const QString page = u"word\n"_s.repeated(40'000);
+    source()->setPlainText(page);
+    source()->selectAll();
+    QCOMPARE(preview()->toPlainText(), u"<B>…（選択中の 200000 文字）…</B>"_s);
+    insert();
+    QCOMPARE(source()->toPlainText(), u"<B>"_s + page + u"</B>"_s);
 }
 
 void TestPaletteTools::insertOptions_data()
@@ -330,6 +356,7 @@ void TestPaletteTools::insertOptions_data()
 // back to the text as it was.
 void TestPaletteTools::insertOptions()
 {
+    showTools();
     QFETCH(QString, category);
     QFETCH(QString, tag);
     QFETCH(bool, wrap);
@@ -401,6 +428,7 @@ void TestPaletteTools::settingsPageSetsTheOptions()
 
 void TestPaletteTools::html5PageNamesTheDocumentsEncoding()
 {
+    showTools();
     InsertOptions options;
     options.style = MarkupStyle::Html5;
     m_window->palette()->setInsertOptions(options);
