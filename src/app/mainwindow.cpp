@@ -285,7 +285,7 @@ void MainWindow::createPaletteTools()
     QAction *toggle = item(u"paletteTools"_s);
     toggle->setEnabled(true);
     connect(toggle, &QAction::triggered, this, [this](bool shown) {
-        showPaletteTools(shown);
+        showPaletteTools(shown, true);
         if (shown)
             m_paletteTools->focusSearch();
     });
@@ -295,28 +295,39 @@ void MainWindow::createPaletteTools()
             return; // only covered by another window or tab
         toggle->setChecked(!m_paletteDock->isHidden());
     });
+    // A window size remembered from the last run already holds the dock.
     if (Settings::showPaletteTools.value())
-        showPaletteTools(true);
+        showPaletteTools(true, Settings::windowGeometry.value().isEmpty());
 }
 
-void MainWindow::showPaletteTools(bool shown)
+void MainWindow::showPaletteTools(bool shown, bool growWindow)
 {
     if (shown == m_paletteDock->isVisibleTo(this)) {
         item(u"paletteTools"_s)->setChecked(shown);
         return;
     }
     // The window grows by the dock instead of taking its width from the editor.
-    const bool growWindow = !(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) && !m_paletteDock->isFloating();
+    growWindow = growWindow && !(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) && !m_paletteDock->isFloating();
+    // Before the window first shows, its client area is not laid out yet but
+    // will span the whole width.
+    const int clientWidth = isVisible() ? m_client->width() : size().width();
+    m_paletteDock->ensurePolished();
     const int width = m_paletteDock->sizeHint().width()
                     + style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent, nullptr, this);
     m_paletteDock->setVisible(shown);
     if (growWindow) {
-        if (shown)
-            resize(size().width() + width, size().height());
-        else
-            resize(std::max(minimumWidth(), size().width() - width), size().height());
+        resize(shown ? size().width() + width : std::max(minimumWidth(), size().width() - width), size().height());
         if (shown)
             resizeDocks({m_paletteDock}, {width}, Qt::Horizontal);
+        // The dock's final width is known only once the window is laid out:
+        // then whatever the client area lost or gained is given back.
+        QMetaObject::invokeMethod(
+            this,
+            [this, clientWidth] {
+                if (const int missing = clientWidth - m_client->width(); missing != 0)
+                    resize(size().width() + missing, size().height());
+            },
+            Qt::QueuedConnection);
     }
     item(u"paletteTools"_s)->setChecked(shown);
     Settings::showPaletteTools.setValue(shown);

@@ -45,7 +45,7 @@ private:
     void connectCommands();
     void createPaletteTools();
     void connectColorCommands();
-    void showPaletteTools(bool shown);
+    void showPaletteTools(bool shown, bool growWindow);
     void loadForm();
     void layoutEditor();
     void rememberBetweenRuns();

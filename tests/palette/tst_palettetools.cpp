@@ -92,6 +92,7 @@ void TestPaletteTools::init()
     Settings::caretIntoValue.reset();
     Settings::markupStyle.reset();
     Settings::showPaletteTools.reset();
+    Settings::windowGeometry.reset();
     m_window = new MainWindow;
     m_dialogs = {};
     m_window->commonDialog()->setBackend(std::make_unique<ScriptedDialogs>(&m_dialogs));
@@ -160,6 +161,16 @@ void TestPaletteTools::showingToolsKeepsTheClientArea()
     QTRY_VERIFY(!dock->isVisible());
     QTRY_COMPARE(m_window->centralWidget()->size(), client);
     QVERIFY(!Settings::showPaletteTools.value());
+
+    // Shown at the next start, the dock again leaves the client area as designed.
+    Settings::showPaletteTools.setValue(true);
+    delete m_window;
+    m_window = new MainWindow;
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    QTRY_VERIFY(control<QDockWidget>(u"paletteToolsDock"_s)->isVisible());
+    QTRY_COMPARE(m_window->centralWidget()->size(), client);
+    QCOMPARE(source()->size(), editor);
 }
 
 void TestPaletteTools::previewEqualsInsert_data()
