@@ -239,8 +239,10 @@ void MainWindow::layoutEditor()
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_client && event->type() == QEvent::Resize)
+    if (watched == m_client && event->type() == QEvent::Resize) {
         layoutEditor();
+        keepClientWidth();
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -311,26 +313,38 @@ void MainWindow::showPaletteTools(bool shown, bool growWindow)
     // Before the window first shows, its client area is not laid out yet but
     // will span the whole width.
     const int clientWidth = isVisible() ? m_client->width() : size().width();
-    m_paletteDock->ensurePolished();
-    const int width = m_paletteDock->sizeHint().width()
-                    + style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent, nullptr, this);
     m_paletteDock->setVisible(shown);
-    if (growWindow) {
-        resize(shown ? size().width() + width : std::max(minimumWidth(), size().width() - width), size().height());
-        if (shown)
-            resizeDocks({m_paletteDock}, {width}, Qt::Horizontal);
-        // The dock's final width is known only once the window is laid out:
-        // then whatever the client area lost or gained is given back.
-        QMetaObject::invokeMethod(
-            this,
-            [this, clientWidth] {
-                if (const int missing = clientWidth - m_client->width(); missing != 0)
-                    resize(size().width() + missing, size().height());
-            },
-            Qt::QueuedConnection);
+    if (growWindow && shown) {
+        m_paletteDock->ensurePolished();
+        const int width = m_paletteDock->sizeHint().width()
+                        + style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent, nullptr, this);
+        resize(size().width() + width, size().height());
+        resizeDocks({m_paletteDock}, {width}, Qt::Horizontal);
+        // The dock's final width is known only once the window is laid out
+        // (eventFilter then gives the client area back what it lost).
+        m_keepClientWidth = clientWidth;
+    } else if (growWindow) {
+        // The dock is the window's only one: without it the window is its client area.
+        resize(std::max(minimumWidth(), clientWidth), size().height());
     }
     item(u"paletteTools"_s)->setChecked(shown);
     Settings::showPaletteTools.setValue(shown);
+}
+
+// Once the window is laid out with the dock beside the client area, the
+// client area gets back the width the dock's first estimate took from it.
+void MainWindow::keepClientWidth()
+{
+    if (m_keepClientWidth <= 0 || !m_paletteDock->isVisibleTo(this))
+        return;
+    if (m_client->width() + m_paletteDock->width() > width())
+        return; // the dock is not laid out beside it yet
+    const int missing = m_keepClientWidth - m_client->width();
+    m_keepClientWidth = 0;
+    // Not from inside the client's own resize: the editor then follows as usual.
+    if (missing != 0)
+        QMetaObject::invokeMethod(
+            this, [this, missing] { resize(width() + missing, height()); }, Qt::QueuedConnection);
 }
 
 // After the colour command the status bar names the code it copied;

@@ -46,6 +46,7 @@ private:
     void createPaletteTools();
     void connectColorCommands();
     void showPaletteTools(bool shown, bool growWindow);
+    void keepClientWidth();
     void loadForm();
     void layoutEditor();
     void rememberBetweenRuns();
@@ -70,4 +71,5 @@ private:
     SettingsDialog *m_settingsDialog = nullptr;
     PaletteTools *m_paletteTools = nullptr;
     QDockWidget *m_paletteDock = nullptr;
+    int m_keepClientWidth = 0; // the client width to restore once the dock is laid out
 };

@@ -170,7 +170,7 @@ void TestPaletteTools::showingToolsKeepsTheClientArea()
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
     QTRY_VERIFY(control<QDockWidget>(u"paletteToolsDock"_s)->isVisible());
     QTRY_COMPARE(m_window->centralWidget()->size(), client);
-    QCOMPARE(source()->size(), editor);
+    QTRY_COMPARE(source()->size(), editor);
 }
 
 void TestPaletteTools::previewEqualsInsert_data()
