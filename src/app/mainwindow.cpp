@@ -24,6 +24,9 @@
 #include "core/document/textencoding.h"
 #include "core/settings/settingkeys.h"
 #include "table/tablewizard.h"
+#include "check/checkpanel.h"
+#include "preview/browseropener.h"
+#include "preview/livepreview.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -50,6 +53,7 @@ MainWindow::MainWindow(QWidget *parent)
     createClientArea();
     setTabOrder();
     connectCommands();
+    createPreview();
     createPaletteTools();
     connectColorCommands();
     loadForm();
@@ -91,6 +95,7 @@ void MainWindow::createMenus()
     addItem(file, u"new"_s, u"新規作成(&N)"_s, QKeySequence(u"Ctrl+N"_s));
     addItem(file, u"open"_s, u"開く(O)"_s, QKeySequence(u"Ctrl+O"_s));
     addItem(file, u"save"_s, u"保存(&S)"_s, QKeySequence(u"Ctrl+S"_s));
+    addItem(file, u"openInBrowser"_s, u"ブラウザで開く(&B)"_s);
     addSubmenu(file, u"mnuRecent"_s, u"最近使ったファイル(&R)"_s);
     file->addSeparator()->setObjectName(u"bar1"_s);
     addItem(file, u"exit"_s, u"終了(&X)"_s);
@@ -103,12 +108,14 @@ void MainWindow::createMenus()
     addItem(view, u"centerset"_s, u"センタリング(C)"_s, QKeySequence(u"Ctrl+C"_s));
     addItem(view, u"rightset"_s, u"右寄せ(R)"_s, QKeySequence(u"Ctrl+R"_s));
     view->addSeparator();
-    addItem(view, u"paletteTools"_s, u"タグ検索とプレビュー(&K)"_s)->setCheckable(true);
+    addItem(view, u"previewToggle"_s, u"プレビュー(&W)"_s)->setCheckable(true);
+    addItem(view, u"paletteTools"_s, u"タグ検索と挿入プレビュー(&K)"_s)->setCheckable(true);
 
     QMenu *tools = addMenu(u"Tools"_s, u"ツール(&T)"_s);
     addItem(tools, u"TableWizard"_s, u"テーブル作成(&W)"_s, QKeySequence(u"Ctrl+W"_s));
     addItem(tools, u"GetColors"_s, u"カラーコード取得(&G)"_s, QKeySequence(u"Ctrl+G"_s));
     addItem(tools, u"insertColorCode"_s, u"カラーコード挿入(&I)"_s);
+    addItem(tools, u"validate"_s, u"ページのチェック(&K)"_s);
     tools->addSeparator();
     addItem(tools, u"preferences"_s, u"設定(&O)..."_s);
 
@@ -167,6 +174,22 @@ void MainWindow::connectCommands()
     for (QAction *menu : menuBar()->actions())
         menuItems << menu->menu()->actions();
     qApp->installEventFilter(new MenuShortcutFilter(this, menuItems, this));
+}
+
+// The preview, the page check and the browser follow the open page.
+void MainWindow::createPreview()
+{
+    const auto pagePath = [this] { return m_session->path(); };
+    m_preview = new LivePreview(m_client, m_source, item(u"previewToggle"_s), pagePath, this);
+    item(u"previewToggle"_s)->setEnabled(true);
+    // A save under another name moves the page's folder without a change of text.
+    connect(m_session, &DocumentSession::pathChanged, m_preview, &LivePreview::scheduleRefresh);
+
+    m_checkPanel = new CheckPanel(this, m_source, pagePath);
+    wire(u"validate"_s, m_checkPanel, &CheckPanel::checkPage);
+
+    auto *browser = new BrowserOpener(this, m_source, pagePath, [this] { return m_files->saveDocument(); });
+    wire(u"openInBrowser"_s, browser, &BrowserOpener::openInBrowser);
 }
 
 void MainWindow::createClientArea()
@@ -234,7 +257,7 @@ void MainWindow::rememberBetweenRuns()
 void MainWindow::layoutEditor()
 {
     if (const auto size = editorSize(isMinimized(), frameGeometry().width(), m_client->size()))
-        m_source->resize(*size);
+        (m_preview ? m_preview->editorArea() : m_source)->resize(*size);
 }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
@@ -276,14 +299,6 @@ void MainWindow::createPaletteTools()
     connect(m_settingsDialog, &SettingsDialog::applied, this,
             [this] { m_palette->setInsertOptions(storedInsertOptions()); });
 
-    m_paletteTools = new PaletteTools(m_palette, this);
-    m_paletteDock = new QDockWidget(u"タグ検索とプレビュー"_s, this);
-    m_paletteDock->setObjectName(u"paletteToolsDock"_s);
-    m_paletteDock->setWidget(m_paletteTools);
-    m_paletteDock->setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
-    addDockWidget(Qt::RightDockWidgetArea, m_paletteDock);
-    m_paletteDock->hide();
-
     QAction *toggle = item(u"paletteTools"_s);
     toggle->setEnabled(true);
     connect(toggle, &QAction::triggered, this, [this](bool shown) {
@@ -291,19 +306,37 @@ void MainWindow::createPaletteTools()
         if (shown)
             m_paletteTools->focusSearch();
     });
-    // The dock's own close box hides it like the menu item.
-    connect(m_paletteDock, &QDockWidget::visibilityChanged, this, [this, toggle](bool visible) {
-        if (!visible && !m_paletteDock->isHidden())
-            return; // only covered by another window or tab
-        toggle->setChecked(!m_paletteDock->isHidden());
-    });
     // A window size remembered from the last run already holds the dock.
     if (Settings::showPaletteTools.value())
         showPaletteTools(true, Settings::windowGeometry.value().isEmpty());
 }
 
+// The dock is made when first shown: a first start creates nothing of it.
+void MainWindow::createPaletteDock()
+{
+    m_paletteTools = new PaletteTools(m_palette, this);
+    m_paletteDock = new QDockWidget(u"タグ検索と挿入プレビュー"_s, this);
+    m_paletteDock->setObjectName(u"paletteToolsDock"_s);
+    m_paletteDock->setWidget(m_paletteTools);
+    m_paletteDock->setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
+    addDockWidget(Qt::RightDockWidgetArea, m_paletteDock);
+    m_paletteDock->hide();
+    // The dock's own close box hides it like the menu item.
+    connect(m_paletteDock, &QDockWidget::visibilityChanged, this, [this](bool visible) {
+        if (!visible && !m_paletteDock->isHidden())
+            return; // only covered by another window or tab
+        item(u"paletteTools"_s)->setChecked(!m_paletteDock->isHidden());
+        Settings::showPaletteTools.setValue(!m_paletteDock->isHidden());
+    });
+}
+
 void MainWindow::showPaletteTools(bool shown, bool growWindow)
 {
+    if (!m_paletteDock) {
+        if (!shown)
+            return;
+        createPaletteDock();
+    }
     if (shown == m_paletteDock->isVisibleTo(this)) {
         item(u"paletteTools"_s)->setChecked(shown);
         return;
@@ -335,7 +368,7 @@ void MainWindow::showPaletteTools(bool shown, bool growWindow)
 // client area gets back the width the dock's first estimate took from it.
 void MainWindow::keepClientWidth()
 {
-    if (m_keepClientWidth <= 0 || !m_paletteDock->isVisibleTo(this))
+    if (m_keepClientWidth <= 0 || !m_paletteDock || !m_paletteDock->isVisibleTo(this))
         return;
     if (m_client->width() + m_paletteDock->width() > width())
         return; // the dock is not laid out beside it yet

@@ -3,9 +3,11 @@
 
 #include <QMainWindow>
 
+class CheckPanel;
 class CommonDialog;
 class DocumentFiles;
 class DocumentSession;
+class LivePreview;
 class PalettePanel;
 class PaletteTools;
 class QDockWidget;
@@ -32,6 +34,8 @@ public:
     DocumentSession *documentSession() const { return m_session; }
     SettingsDialog *settingsDialog() const { return m_settingsDialog; }
     PalettePanel *palette() const { return m_palette; }
+    LivePreview *preview() const { return m_preview; }
+    CheckPanel *checkPanel() const { return m_checkPanel; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -47,6 +51,8 @@ private:
     void connectColorCommands();
     void showPaletteTools(bool shown, bool growWindow);
     void keepClientWidth();
+    void createPaletteDock();
+    void createPreview();
     void loadForm();
     void layoutEditor();
     void rememberBetweenRuns();
@@ -72,4 +78,6 @@ private:
     PaletteTools *m_paletteTools = nullptr;
     QDockWidget *m_paletteDock = nullptr;
     int m_keepClientWidth = 0; // the client width to restore once the dock is laid out
+    LivePreview *m_preview = nullptr;
+    CheckPanel *m_checkPanel = nullptr;
 };

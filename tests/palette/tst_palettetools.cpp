@@ -134,7 +134,7 @@ QStringList TestPaletteTools::setUp()
 // Nothing new shows on a first start; the designed tooltips stay.
 void TestPaletteTools::startsAsDesigned()
 {
-    QVERIFY(!control<QDockWidget>(u"paletteToolsDock"_s)->isVisible());
+    QVERIFY(!m_window->findChild<QDockWidget *>(u"paletteToolsDock"_s));
     QVERIFY(!control<QAction>(u"paletteTools"_s)->isChecked());
     QCOMPARE(m_window->centralWidget()->size(), QSize(748, 521));
     QCOMPARE(combo(u"kind"_s)->toolTip(), u"タグの分類を選択"_s);
