@@ -4,6 +4,7 @@
 #include "core/document/diskfile.h"
 #include "editor/editortext.h"
 
+#include <QApplication>
 #include <QFileInfo>
 #include <QFileSystemWatcher>
 #include <QPlainTextEdit>
@@ -25,7 +26,7 @@ DocumentSession::DocumentSession(QPlainTextEdit *editor, QObject *parent)
 {
     m_settle->setSingleShot(true);
     m_settle->setInterval(settleMs);
-    connect(m_settle, &QTimer::timeout, this, &DocumentSession::checkDisk);
+    connect(m_settle, &QTimer::timeout, this, &DocumentSession::settled);
     connect(m_watcher, &QFileSystemWatcher::fileChanged, this, &DocumentSession::fileNoticed);
     connect(m_watcher, &QFileSystemWatcher::directoryChanged, this, &DocumentSession::fileNoticed);
     connect(document(), &QTextDocument::modificationChanged, this, &DocumentSession::modificationChanged);
@@ -120,6 +121,14 @@ void DocumentSession::fileNoticed(const QString &)
     m_settle->start();
 }
 
+// A change noticed while the user works in another program is asked about
+// when they come back to the window, which looks at the file then.
+void DocumentSession::settled()
+{
+    if (m_editor->window()->isActiveWindow())
+        checkDisk();
+}
+
 std::optional<DocumentSession::DiskChange> DocumentSession::diskChange(DiskSnapshot *current)
 {
     DiskSnapshot now = statSnapshot(m_path);
@@ -149,8 +158,9 @@ void DocumentSession::checkDisk()
 {
     if (m_path.isEmpty())
         return;
-    // Our own save writes the file; a check during a question waits for its answer.
-    if (m_saving || m_checking) {
+    // Our own save writes the file; a check during a question or a dialog
+    // waits for its answer.
+    if (m_saving || m_checking || QApplication::activeModalWidget()) {
         m_recheck = true;
         return;
     }

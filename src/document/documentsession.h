@@ -87,6 +87,7 @@ private:
                  const DiskSnapshot &snapshot);
     void watch(const QString &path);
     void fileNoticed(const QString &path);
+    void settled();
 
     QPlainTextEdit *m_editor;
     QFileSystemWatcher *m_watcher;

@@ -953,11 +953,12 @@ void TestDocumentFiles::deletedOnDisk()
     QCOMPARE(m_prompts.warnings.size(), 1);
 }
 
-// Without the window being activated: the file watcher notices another
+// While the user works in the window: the file watcher notices another
 // program's change, also after that program replaced the file by renaming a
 // new one over it, and notices when it is deleted. Our own save raises nothing.
 void TestDocumentFiles::watcherNoticesOtherPrograms()
 {
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
     const QString path = copyOfFixture(u"sjis_crlf.html"_s);
     QVERIFY(m_window->files->openPath(path));
     QSignalSpy changes(m_window->session, &DocumentSession::changedOnDisk);
@@ -979,9 +980,20 @@ void TestDocumentFiles::watcherNoticesOtherPrograms()
     QCOMPARE(m_prompts.reloadQuestions.size(), 3);
     QVERIFY(m_prompts.overwriteQuestions.isEmpty());
 
+    // While the user works in another window the question waits for their return.
+    QWidget elsewhere;
+    elsewhere.show();
+    elsewhere.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&elsewhere));
+    changeOutside(path, Outside::Rewrite, fixture(u"utf8_lf.html"_s));
+    QVERIFY(!changes.wait(1000));
+    QCOMPARE(m_prompts.reloadQuestions.size(), 3);
+    m_window->activateWindow();
+    QTRY_COMPARE(m_prompts.reloadQuestions.size(), 4);
+
     QVERIFY(QFile::remove(path));
     QTRY_COMPARE(m_prompts.warnings.size(), 1);
-    QCOMPARE(m_prompts.reloadQuestions.size(), 3);
+    QCOMPARE(m_prompts.reloadQuestions.size(), 4);
 }
 
 QTEST_MAIN(TestDocumentFiles)
