@@ -60,6 +60,20 @@ void DocumentSession::open(const QString &path, const TextFormat &format, QByteA
     emit textReplaced();
 }
 
+void DocumentSession::restore(const QString &path, const TextFormat &format, const QString &text)
+{
+    DiskSnapshot snapshot = statSnapshot(path);
+    QByteArray bytes;
+    DiskFailure failure;
+    if (snapshot.exists && readWholeFile(path, &bytes, &failure))
+        snapshot.hash = contentHash(bytes);
+    setEditorText(m_editor, text);
+    // Nothing on disk holds this text: no bytes to write back unedited.
+    setFile(path, format, QByteArray(), QString(), snapshot);
+    document()->setModified(true);
+    emit textReplaced();
+}
+
 void DocumentSession::saved(const QString &path, const TextFormat &format, QByteArray bytes, QString text,
                             const DiskSnapshot &snapshot)
 {

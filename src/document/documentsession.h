@@ -53,6 +53,10 @@ public:
     // is the file at path as snapshot found it.
     void open(const QString &path, const TextFormat &format, QByteArray bytes, QString text,
               const DiskSnapshot &snapshot);
+    // Text kept elsewhere for the page at path (a recovered edit): the editor
+    // shows it, marked unsaved, to be written in format. The file as it now
+    // stands is what a save will ask before writing over.
+    void restore(const QString &path, const TextFormat &format, const QString &text);
     // After a save: the editor's text, unchanged, is now the file at path.
     void saved(const QString &path, const TextFormat &format, QByteArray bytes, QString text,
                const DiskSnapshot &snapshot);

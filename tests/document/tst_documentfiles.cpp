@@ -202,6 +202,7 @@ private slots:
     void deletedOnDisk_data();
     void deletedOnDisk();
     void watcherNoticesOtherPrograms();
+    void restoredTextIsUnsaved();
 
 private:
     // Clicks the button captioned caption of the message box that is about
@@ -994,6 +995,39 @@ void TestDocumentFiles::watcherNoticesOtherPrograms()
     QVERIFY(QFile::remove(path));
     QTRY_COMPARE(m_prompts.warnings.size(), 1);
     QCOMPARE(m_prompts.reloadQuestions.size(), 4);
+}
+
+// Text recovered for a page: shown unsaved under the page's name, written in
+// the page's format, and a question before writing over the file.
+void TestDocumentFiles::restoredTextIsUnsaved()
+{
+    const QString path = copyOfFixture(u"sjis_crlf.html"_s);
+    const QString recovered = u"<P>取り戻した文</P>\n"_s;
+    const TextFormat format{TextEncoding::ShiftJis, false, LineEnd::CrLf};
+    QSignalSpy replaced(m_window->session, &DocumentSession::textReplaced);
+    m_window->session->restore(path, format, recovered);
+
+    QCOMPARE(replaced.count(), 1);
+    QCOMPARE(editorText(m_window->editor), recovered);
+    QVERIFY(m_window->isWindowModified());
+    QCOMPARE(m_window->windowTitle(), caption(path));
+    QCOMPARE(statusText(), u"文字コード: Shift_JIS　改行: CRLF"_s);
+    QCOMPARE(m_window->dialog->fileName(), path);
+    QVERIFY(!m_window->editor->document()->isUndoAvailable());
+
+    // Unchanged since: written without a question, in Shift_JIS with CR LF.
+    m_dialogs.saves << path;
+    QVERIFY(m_window->files->saveDocument());
+    QVERIFY(m_prompts.overwriteQuestions.isEmpty());
+    QCOMPARE(readBytes(path), QByteArray("<P>\x8e\xe6\x82\xe8\x96\xdf\x82\xb5\x82\xbd\x95\xb6</P>\r\n"));
+
+    // Changed by another program before the save: asked, and kept when cancelled.
+    m_window->session->restore(path, format, recovered + u"追加"_s);
+    writeBytes(path, "<P>other</P>");
+    m_dialogs.saves << path;
+    QVERIFY(!m_window->files->saveDocument());
+    QCOMPARE(m_prompts.overwriteQuestions.size(), 1);
+    QCOMPARE(readBytes(path), QByteArray("<P>other</P>"));
 }
 
 QTEST_MAIN(TestDocumentFiles)
