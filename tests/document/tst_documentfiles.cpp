@@ -7,6 +7,8 @@
 #include "core/document/filefilter.h"
 #include "editor/sourceeditor.h"
 #include "core/palette/catalogue.h"
+#include "controls.h"
+#include "jisvariantcodes.h"
 #include "scripteddialogs.h"
 #include "scriptedprompts.h"
 #include "testsettings.h"
@@ -16,6 +18,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -92,6 +95,15 @@ void insertAtStart(SourceEditor *editor, const QString &text)
     cursor.movePosition(QTextCursor::Start);
     editor->setTextCursor(cursor);
     editor->setSelText(text);
+}
+
+// What an input method does when the user accepts a conversion: the text
+// arrives in one piece, not as key presses.
+void commitFromInputMethod(SourceEditor *editor, const QString &text)
+{
+    QInputMethodEvent event;
+    event.setCommitString(text);
+    QCoreApplication::sendEvent(editor, &event);
 }
 
 QString pageMarkup()
@@ -190,6 +202,10 @@ private slots:
     void failedSaveKeepsEverything();
     void offersUtf8ForUnencodable_data();
     void offersUtf8ForUnencodable();
+    void writesTypedJisVariants_data();
+    void writesTypedJisVariants();
+    void listsOnlyOthersBesideJisVariants_data();
+    void listsOnlyOthersBesideJisVariants();
     void asksAboutUnsavedChanges_data();
     void asksAboutUnsavedChanges();
     void survivesRandomFiles();
@@ -281,6 +297,12 @@ void TestDocumentFiles::roundTrip_data()
     QTest::addRow("UTF-8, CR") << "utf8_cr.txt" << u"文字コード: UTF-8　改行: CR"_s;
     QTest::addRow("ASCII page declaring Shift_JIS") << "ascii_meta_sjis.html" << u"文字コード: Shift_JIS　改行: CRLF"_s;
     QTest::addRow("empty file") << "empty.txt" << u"文字コード: UTF-8　改行: CRLF"_s;
+    QTest::addRow("Shift_JIS page holding ～ － ∥ ￠ ￡ ￢, ￢ also in its NEC and IBM codes")
+        << "sjis_variants.html" << u"文字コード: Shift_JIS　改行: CRLF"_s;
+    QTest::addRow("EUC-JP page holding ～ － ∥ ￠ ￡ ￢, and ¢ £ ¬ in their IBM codes")
+        << "eucjp_variants.html" << u"文字コード: EUC-JP　改行: LF"_s;
+    QTest::addRow("ISO-2022-JP page holding ～ － ∥ ￠ ￡ ￢")
+        << "iso2022jp_variants.txt" << u"文字コード: ISO-2022-JP　改行: CRLF"_s;
 }
 
 // Open, then save under a new name without an edit: the same bytes.
@@ -594,6 +616,100 @@ void TestDocumentFiles::offersUtf8ForUnencodable()
     QCOMPARE(m_window->session->format().encoding, TextEncoding::Utf8);
     QCOMPARE(statusText(), u"文字コード: UTF-8　改行: "_s + lineEndName(format.lineEnd));
     QCOMPARE(m_window->session->path(), path);
+}
+
+void TestDocumentFiles::writesTypedJisVariants_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QChar>("typed");
+    QTest::addColumn<QByteArray>("written");
+
+    const struct {
+        const char *file;
+        TextEncoding encoding;
+    } pages[] = {
+        {"sjis_crlf.html", TextEncoding::ShiftJis},
+        {"eucjp_lf.html", TextEncoding::EucJp},
+        {"iso2022jp_crlf.txt", TextEncoding::Iso2022Jp},
+    };
+    for (const auto &page : pages) {
+        for (const JisVariantCode &variant : jisVariantCodes) {
+            const QByteArray written = variant.bytes(page.encoding);
+            for (const QChar typed : {QChar(variant.typed), QChar(variant.read)}) {
+                QTest::addRow("%s: %s U+%04X", page.file, qPrintable(QString(typed)), typed.unicode())
+                    << QString::fromLatin1(page.file) << typed << written;
+            }
+        }
+    }
+}
+
+// Typed at the top of a Japanese page and saved with the save command, each
+// character of the six pairs is written as its pair's code, with no question;
+// the rest of the page keeps its bytes.
+void TestDocumentFiles::writesTypedJisVariants()
+{
+    QFETCH(QString, file);
+    QFETCH(QChar, typed);
+    QFETCH(QByteArray, written);
+
+    const QString path = copyOfFixture(file);
+    const QByteArray bytes = readBytes(path);
+    QVERIFY(m_window->files->openPath(path));
+    commitFromInputMethod(m_window->editor, QString(typed));
+    QCOMPARE(editorText(m_window->editor).first(1), QString(typed));
+    QVERIFY(m_window->isWindowModified());
+
+    m_dialogs.saves << path;
+    control<QAction>(m_window.get(), u"save"_s)->trigger();
+    QCOMPARE(m_prompts.utf8Questions, QStringList());
+    QCOMPARE(m_prompts.errors, QStringList());
+    QCOMPARE(readBytes(path), written + bytes);
+    QVERIFY(!m_window->isWindowModified());
+    QCOMPARE(m_window->session->format(), readText(bytes).format);
+}
+
+void TestDocumentFiles::listsOnlyOthersBesideJisVariants_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("encoding");
+
+    QTest::addRow("Shift_JIS") << "sjis_variants.html" << "Shift_JIS";
+    QTest::addRow("EUC-JP") << "eucjp_variants.html" << "EUC-JP";
+    QTest::addRow("ISO-2022-JP") << "iso2022jp_variants.txt" << "ISO-2022-JP";
+}
+
+// An emoji typed with all twelve characters on a page that holds them too is
+// the one place the question names; refused, the page stays as it was.
+void TestDocumentFiles::listsOnlyOthersBesideJisVariants()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, encoding);
+
+    const QString path = copyOfFixture(file);
+    const QByteArray bytes = readBytes(path);
+    QVERIFY(m_window->files->openPath(path));
+    QString typed;
+    for (const JisVariantCode &variant : jisVariantCodes)
+        typed += QChar(variant.typed);
+    typed += u"😀"_s;
+    for (const JisVariantCode &variant : jisVariantCodes)
+        typed += QChar(variant.read);
+    commitFromInputMethod(m_window->editor, typed);
+
+    m_dialogs.saves << path;
+    m_prompts.utf8Answer = false;
+    control<QAction>(m_window.get(), u"save"_s)->trigger();
+    QCOMPARE(m_prompts.utf8Questions.size(), 1);
+    const QString question = m_prompts.utf8Questions[0];
+    QVERIFY2(question.contains(encoding + u" で書けない文字が 1 か所あります"), qPrintable(question));
+    QVERIFY2(question.contains(u"1 行 7 文字目：「😀」（U+1F600）"_s), qPrintable(question));
+    QCOMPARE(question.count(u"文字目"_s), 1);
+    for (const JisVariantCode &variant : jisVariantCodes) {
+        QVERIFY2(!question.contains(QChar(variant.typed)), qPrintable(question));
+        QVERIFY2(!question.contains(QChar(variant.read)), qPrintable(question));
+    }
+    QCOMPARE(readBytes(path), bytes);
+    QVERIFY(m_window->isWindowModified());
 }
 
 enum class Reply { Save, SaveDialogCancelled, Discard, Cancel, NotAsked };
