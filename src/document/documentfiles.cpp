@@ -261,8 +261,12 @@ bool DocumentFiles::confirmOverwrite(const QString &path)
     if (!ownFile || !target.exists)
         return true;
     // Compared with the page's own file, wherever the dialog's name led.
-    if (m_session->diskChange() != DocumentSession::DiskChange::Changed)
+    DiskSnapshot current;
+    if (m_session->diskChange(&current) != DocumentSession::DiskChange::Changed)
         return true;
+    // One question about one change: coming back to the window after this
+    // one asks nothing more.
+    m_session->acknowledge(current);
     return m_backend->askToOverwrite(m_window, overwriteChangedQuestion(path));
 }
 

@@ -69,6 +69,10 @@ public:
     // the file's present snapshot.
     std::optional<DiskChange> diskChange(DiskSnapshot *current = nullptr);
 
+    // The user was told of the file's state current another way (asked
+    // before a save over it): changedOnDisk does not report it again.
+    void acknowledge(const DiskSnapshot &current) { m_reported = current; }
+
     // Looks at the file and emits changedOnDisk once for each new state of
     // it, whatever the answer to the question it raised; nothing while the
     // program itself is writing it.

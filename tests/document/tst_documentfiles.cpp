@@ -212,12 +212,15 @@ private slots:
     void realQuestionButtons_data();
     void realQuestionButtons();
     void realErrorMessage();
+    void realDiskQuestionsDefault_data();
+    void realDiskQuestionsDefault();
     void highlighterSurvivesNewAndOpen();
     void changedOnDisk_data();
     void changedOnDisk();
     void deletedOnDisk_data();
     void deletedOnDisk();
     void watcherNoticesOtherPrograms();
+    void saveOverChangedFileAsksEachSave();
     void restoredTextIsUnsaved();
 
 private:
@@ -1144,6 +1147,92 @@ void TestDocumentFiles::restoredTextIsUnsaved()
     QVERIFY(!m_window->files->saveDocument());
     QCOMPARE(m_prompts.overwriteQuestions.size(), 1);
     QCOMPARE(readBytes(path), QByteArray("<P>other</P>"));
+}
+
+void TestDocumentFiles::realDiskQuestionsDefault_data()
+{
+    QTest::addColumn<bool>("edited");
+    QTest::addColumn<bool>("saving");
+    QTest::addColumn<QStringList>("buttons");
+    QTest::addColumn<bool>("reloaded");
+
+    QTest::addRow("changed, page unedited: Enter reads it again")
+        << false << false << QStringList{u"このままにする"_s, u"読み込み直す"_s} << true;
+    QTest::addRow("changed, page edited: Enter keeps the edits")
+        << true << false << QStringList{u"編集を残す"_s, u"読み込み直す（編集を破棄）"_s} << false;
+    QTest::addRow("saving over the changed file: Enter cancels")
+        << true << true << QStringList{u"キャンセル"_s, u"上書き保存する"_s} << false;
+}
+
+// The real message boxes: Japanese buttons, and Enter gives the safe answer
+// where edits or another program's change would be lost.
+void TestDocumentFiles::realDiskQuestionsDefault()
+{
+    QFETCH(bool, edited);
+    QFETCH(bool, saving);
+    QFETCH(QStringList, buttons);
+    QFETCH(bool, reloaded);
+
+    Window window;
+    window.dialog->setBackend(std::make_unique<ScriptedDialogs>(&m_dialogs));
+    window.show();
+    const QString path = copyOfFixture(u"sjis_crlf.html"_s);
+    QVERIFY(window.files->openPath(path));
+    if (edited)
+        insertAtStart(window.editor, u"編集"_s);
+    const QString before = editorText(window.editor);
+    const QByteArray theirs = fixture(u"eucjp_lf.html"_s);
+    writeBytes(path, theirs);
+
+    QStringList captions;
+    QMetaObject::invokeMethod(
+        this,
+        [&captions] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            for (QAbstractButton *button : box->buttons())
+                captions << button->text();
+            QTest::keyClick(box, Qt::Key_Return);
+        },
+        Qt::QueuedConnection);
+    if (saving) {
+        m_dialogs.saves << path;
+        QVERIFY(!window.files->saveDocument());
+    } else {
+        activate(&window);
+    }
+
+    captions.sort();
+    QCOMPARE(captions, buttons);
+    QCOMPARE(editorText(window.editor), reloaded ? readText(theirs).text : before);
+    QCOMPARE(readBytes(path), theirs);
+}
+
+// A change first met at a save is asked about there, not again on coming
+// back to the window; each later save over it asks again until one writes.
+void TestDocumentFiles::saveOverChangedFileAsksEachSave()
+{
+    const QString path = copyOfFixture(u"sjis_crlf.html"_s);
+    QVERIFY(m_window->files->openPath(path));
+    insertAtStart(m_window->editor, u"編集"_s);
+    const QByteArray theirs = fixture(u"eucjp_lf.html"_s);
+    writeBytes(path, theirs);
+
+    m_dialogs.saves << path;
+    QVERIFY(!m_window->files->saveDocument());
+    QCOMPARE(m_prompts.overwriteQuestions.size(), 1);
+    activate(m_window.get());
+    QVERIFY(m_prompts.reloadQuestions.isEmpty());
+    QCOMPARE(readBytes(path), theirs);
+
+    m_dialogs.saves << path;
+    m_prompts.overwriteAnswer = true;
+    QVERIFY(m_window->files->saveDocument());
+    QCOMPARE(m_prompts.overwriteQuestions.size(), 2);
+    QCOMPARE(readText(readBytes(path)).text, editorText(m_window->editor));
+    activate(m_window.get());
+    QVERIFY(m_prompts.reloadQuestions.isEmpty());
 }
 
 QTEST_MAIN(TestDocumentFiles)
