@@ -86,7 +86,7 @@ signals:
     void pathChanged(const QString &path);
     void formatChanged(const TextFormat &format);
     void modificationChanged(bool modified);
-    // New, Open or a reload has filled the document.
+    // New, Open, a reload or restore() has filled the document.
     void textReplaced();
     void changedOnDisk(DocumentSession::DiskChange change);
 
