@@ -5,6 +5,7 @@
 #include "core/window/apptitle.h"
 #include "window/commondialog.h"
 #include "document/documentfiles.h"
+#include "document/recoverykeeper.h"
 #include "document/documentsession.h"
 #include "document/filedrop.h"
 #include "document/recentfiles.h"
@@ -47,6 +48,7 @@ MainWindow::MainWindow(QWidget *parent)
     createClientArea();
     setTabOrder();
     connectCommands();
+    createRecovery();
     createPreview();
     loadForm();
     rememberBetweenRuns();
@@ -165,6 +167,11 @@ void MainWindow::connectCommands()
     for (QAction *menu : menuBar()->actions())
         menuItems << menu->menu()->actions();
     qApp->installEventFilter(new MenuShortcutFilter(this, menuItems, this));
+}
+
+void MainWindow::createRecovery()
+{
+    m_recovery = new RecoveryKeeper(this, m_source, m_session, m_files);
 }
 
 // The preview, the page check and the browser follow the open page.

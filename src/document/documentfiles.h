@@ -69,6 +69,16 @@ public:
     // asking about unsaved changes; false keeps it open.
     bool queryClose();
 
+    // Puts back text a recovery file kept: with its file and format, unsaved.
+    // False when the user kept the unsaved changes of the open document.
+    bool restoreDocument(const QString &path, const TextFormat &format, const QString &text);
+
+    // The page's whole text as it is written: the editor's text with its
+    // stand-ins for U+2029, U+FDD0 and U+FDD1 turned back.
+    QString documentText() const;
+    // Whether the editor holds such stand-ins (see editorplaceholders.h).
+    bool usesPlaceholders() const { return m_placeholders; }
+
     void setBackend(std::unique_ptr<Backend> backend);
 
 public slots:
@@ -98,4 +108,5 @@ private:
     QLabel *m_status;
     std::unique_ptr<Backend> m_backend;
     bool m_closeSettled = false;
+    bool m_placeholders = false;
 };
