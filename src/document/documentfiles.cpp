@@ -146,7 +146,19 @@ bool DocumentFiles::saveDocument()
         return false;
     const QString path = m_dialog->fileName();
     m_dialog->setFileName(previous);
+    return writeTo(path);
+}
 
+bool DocumentFiles::overwriteSave()
+{
+    if (m_captionPath.isEmpty())
+        return saveDocument();
+    return writeTo(m_captionPath);
+}
+
+// Everything a save guards, whichever command chose the path.
+bool DocumentFiles::writeTo(const QString &path)
+{
     const QString text = editorText(m_editor);
     TextFormat format = m_disk.format;
     QByteArray bytes;

@@ -67,6 +67,9 @@ public slots:
     void newDocument();
     bool openDocument();
     bool saveDocument();
+    // Writes to the document's own file without a dialog; a document that
+    // has none is saved through the Save dialog.
+    bool overwriteSave();
     // Asks about unsaved changes, then closes the main window, which ends the program.
     void exitProgram();
 
@@ -80,6 +83,7 @@ private:
 
     bool settleChanges();
     bool load(const QString &path);
+    bool writeTo(const QString &path);
     void showDocument(const QString &path);
     void updateCaption();
     void updateStatus();
