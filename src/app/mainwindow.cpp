@@ -4,6 +4,8 @@
 #include "window/aboutbox.h"
 #include "core/settings/settingkeys.h"
 #include "editor/editcommands.h"
+#include "editor/finddialog.h"
+#include "editor/gotoline.h"
 #include "editor/htmlhighlighter.h"
 #include "window/keysetpage.h"
 #include "window/menukeys.h"
@@ -190,6 +192,13 @@ void MainWindow::connectEditing()
                      {item(u"editUndo"_s), item(u"editRedo"_s), item(u"editCut"_s), item(u"editCopy"_s),
                       item(u"editPaste"_s), item(u"editSelectAll"_s)},
                      this);
+
+    auto *find = new FindDialog(m_source, this);
+    wire(u"editFind"_s, find, &FindDialog::showFind);
+    wire(u"editReplace"_s, find, &FindDialog::showReplace);
+    wire(u"editFindNext"_s, find, &FindDialog::findNext);
+    wire(u"editFindPrevious"_s, find, &FindDialog::findPrevious);
+    wire(u"editGotoLine"_s, this, [this] { goToLine(m_source); });
 
     auto *highlighter = new HtmlHighlighter(m_source);
     QAction *coloring = item(u"syntaxColoring"_s);

@@ -1,0 +1,58 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QRegularExpression>
+#include <QString>
+#include <QStringView>
+
+#include <optional>
+
+// What the find bar asks for.
+struct SearchOptions {
+    QString pattern;
+    bool regularExpression = false;
+    bool matchCase = false;
+    bool wholeWord = false;
+};
+
+// A search ready to run, or why it cannot: a regular expression that does not
+// compile says so rather than matching nothing.
+struct SearchPattern {
+    QRegularExpression expression;
+    QString error; // empty when the pattern is usable
+
+    bool ok() const { return error.isEmpty(); }
+};
+
+SearchPattern compileSearch(const SearchOptions &options);
+
+struct TextMatch {
+    qsizetype start = 0;
+    qsizetype length = 0;
+    friend bool operator==(const TextMatch &, const TextMatch &) = default;
+};
+
+// The first match starting at or after `from` (forward), or the last one
+// ending at or before `from` (backward); with wrap, the search goes on from
+// the other end of the text. Empty matches are skipped.
+std::optional<TextMatch> findMatch(QStringView text, const QRegularExpression &expression, qsizetype from,
+                                   bool backward, bool wrap);
+
+qsizetype countMatches(QStringView text, const QRegularExpression &expression);
+
+// The replacement for one match: in regular expression searches \0 to \9 are
+// the captured groups and \\ is a backslash; plain searches take it as written.
+QString expandReplacement(const QRegularExpressionMatch &match, const QString &replacement, bool regularExpression);
+
+struct ReplacedText {
+    QString text;
+    qsizetype count = 0;
+    // The first match's start and the last match's end in the old text.
+    qsizetype firstStart = 0;
+    qsizetype lastEnd = 0;
+};
+
+// Every match replaced, built in one pass. Only text[firstStart, lastEnd)
+// changes: `text` holds that stretch's replacement.
+ReplacedText replaceAll(QStringView text, const QRegularExpression &expression, const QString &replacement,
+                        bool regularExpression);

@@ -1,0 +1,265 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "editor/finddialog.h"
+
+#include "editor/editortext.h"
+#include "editor/sourceeditor.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+FindDialog::FindDialog(SourceEditor *editor, QWidget *parent)
+    : QDialog(parent)
+    , m_editor(editor)
+    , m_findText(new QLineEdit(this))
+    , m_replaceText(new QLineEdit(this))
+    , m_replaceLabel(new QLabel(u"置換後(&P):"_s, this))
+    , m_regularExpression(new QCheckBox(u"正規表現(&X)"_s, this))
+    , m_matchCase(new QCheckBox(u"大文字と小文字を区別する(&C)"_s, this))
+    , m_wholeWord(new QCheckBox(u"単語単位で探す(&W)"_s, this))
+    , m_wrapAround(new QCheckBox(u"末尾まで来たら先頭から続ける(&R)"_s, this))
+    , m_replace(new QPushButton(u"置換(&E)"_s, this))
+    , m_replaceAll(new QPushButton(u"すべて置換(&A)"_s, this))
+    , m_status(new QLabel(this))
+{
+    setObjectName(u"findDialog"_s);
+    setWindowTitle(u"検索と置換"_s);
+    setModal(false);
+    m_findText->setObjectName(u"findText"_s);
+    m_replaceText->setObjectName(u"replaceText"_s);
+    m_regularExpression->setObjectName(u"findRegularExpression"_s);
+    m_matchCase->setObjectName(u"findMatchCase"_s);
+    m_wholeWord->setObjectName(u"findWholeWord"_s);
+    m_wrapAround->setObjectName(u"findWrapAround"_s);
+    m_wrapAround->setChecked(true);
+    m_replace->setObjectName(u"replaceButton"_s);
+    m_replaceAll->setObjectName(u"replaceAllButton"_s);
+    m_status->setObjectName(u"findStatus"_s);
+    m_status->setWordWrap(true);
+
+    auto *findLabel = new QLabel(u"検索する文字列(&N):"_s, this);
+    findLabel->setBuddy(m_findText);
+    m_replaceLabel->setBuddy(m_replaceText);
+    auto *next = new QPushButton(u"次を検索(&F)"_s, this);
+    next->setObjectName(u"findNextButton"_s);
+    next->setDefault(true);
+    auto *previous = new QPushButton(u"前を検索(&B)"_s, this);
+    previous->setObjectName(u"findPreviousButton"_s);
+    auto *close = new QPushButton(u"閉じる"_s, this);
+    close->setObjectName(u"findClose"_s);
+
+    auto *fields = new QGridLayout;
+    fields->addWidget(findLabel, 0, 0);
+    fields->addWidget(m_findText, 0, 1);
+    fields->addWidget(m_replaceLabel, 1, 0);
+    fields->addWidget(m_replaceText, 1, 1);
+    auto *checks = new QVBoxLayout;
+    for (QCheckBox *check : {m_regularExpression, m_matchCase, m_wholeWord, m_wrapAround})
+        checks->addWidget(check);
+    auto *buttons = new QVBoxLayout;
+    for (QPushButton *button : {next, previous, m_replace, m_replaceAll, close})
+        buttons->addWidget(button);
+    buttons->addStretch();
+    auto *left = new QVBoxLayout;
+    left->addLayout(fields);
+    left->addLayout(checks);
+    left->addWidget(m_status);
+    left->addStretch();
+    auto *layout = new QHBoxLayout(this);
+    layout->addLayout(left, 1);
+    layout->addLayout(buttons);
+
+    connect(next, &QPushButton::clicked, this, &FindDialog::findNext);
+    connect(previous, &QPushButton::clicked, this, &FindDialog::findPrevious);
+    connect(m_replace, &QPushButton::clicked, this, &FindDialog::replace);
+    connect(m_replaceAll, &QPushButton::clicked, this, &FindDialog::replaceAll);
+    connect(close, &QPushButton::clicked, this, &QDialog::hide);
+}
+
+void FindDialog::showFind()
+{
+    open(false);
+}
+
+void FindDialog::showReplace()
+{
+    open(true);
+}
+
+void FindDialog::open(bool replacing)
+{
+    const QString selected = m_editor->textCursor().selectedText();
+    if (!selected.isEmpty() && !selected.contains(QChar::ParagraphSeparator))
+        m_findText->setText(selected);
+    for (QWidget *widget : {static_cast<QWidget *>(m_replaceLabel), static_cast<QWidget *>(m_replaceText),
+                            static_cast<QWidget *>(m_replace), static_cast<QWidget *>(m_replaceAll)})
+        widget->setVisible(replacing);
+    setWindowTitle(replacing ? u"置換"_s : u"検索"_s);
+    show();
+    raise();
+    activateWindow();
+    m_findText->setFocus();
+    m_findText->selectAll();
+}
+
+SearchOptions FindDialog::options() const
+{
+    return {m_findText->text(), m_regularExpression->isChecked(), m_matchCase->isChecked(), m_wholeWord->isChecked()};
+}
+
+QString FindDialog::status() const
+{
+    return m_status->text();
+}
+
+void FindDialog::showStatus(const QString &message)
+{
+    m_status->setText(message);
+}
+
+QStringView FindDialog::text()
+{
+    QTextDocument *document = m_editor->document();
+    if (document != m_textDocument || document->revision() != m_textRevision) {
+        m_text = editorText(m_editor);
+        m_textDocument = document;
+        m_textRevision = document->revision();
+    }
+    return m_text;
+}
+
+bool FindDialog::findNext()
+{
+    return find(false);
+}
+
+bool FindDialog::findPrevious()
+{
+    return find(true);
+}
+
+bool FindDialog::find(bool backward)
+{
+    const SearchPattern pattern = compileSearch(options());
+    if (!pattern.ok()) {
+        showStatus(pattern.error);
+        return false;
+    }
+    const QStringView page = text();
+    const QTextCursor cursor = m_editor->textCursor();
+    const auto match = findMatch(page, pattern.expression, backward ? cursor.selectionStart() : cursor.selectionEnd(),
+                                 backward, m_wrapAround->isChecked());
+    if (!match) {
+        showStatus(u"「%1」は見つかりません。"_s.arg(m_findText->text()));
+        return false;
+    }
+    QTextCursor found(m_editor->document());
+    found.setPosition(int(match->start));
+    found.setPosition(int(match->start + match->length), QTextCursor::KeepAnchor);
+    m_editor->setTextCursor(found);
+    m_editor->ensureCursorVisible();
+    showStatus(u"%1 件見つかりました。"_s.arg(countMatches(page, pattern.expression)));
+    return true;
+}
+
+bool FindDialog::replace()
+{
+    const SearchPattern pattern = compileSearch(options());
+    if (!pattern.ok()) {
+        showStatus(pattern.error);
+        return false;
+    }
+    QTextCursor cursor = m_editor->textCursor();
+    if (cursor.hasSelection()) {
+        const QStringView page = text();
+        const QRegularExpressionMatch match = pattern.expression.match(
+            page, cursor.selectionStart(), QRegularExpression::NormalMatch, QRegularExpression::AnchorAtOffsetMatchOption);
+        if (match.hasMatch() && match.capturedEnd() == cursor.selectionEnd()) {
+            cursor.insertText(expandReplacement(match, m_replaceText->text(), m_regularExpression->isChecked()));
+            m_editor->setTextCursor(cursor);
+        }
+    }
+    return find(false);
+}
+
+namespace {
+
+struct Aligned {
+    qsizetype position;
+    Qt::Alignment alignment;
+};
+
+// The paragraphs not aligned left: their alignment is a display setting kept
+// in the block, which replacing the text under it would lose.
+QList<Aligned> alignedBlocks(const QTextDocument *document)
+{
+    QList<Aligned> aligned;
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        const Qt::Alignment alignment = block.blockFormat().alignment() & Qt::AlignHorizontal_Mask;
+        if (alignment & (Qt::AlignRight | Qt::AlignHCenter))
+            aligned.append({block.position(), alignment});
+    }
+    return aligned;
+}
+
+} // namespace
+
+qsizetype FindDialog::replaceAll()
+{
+    const SearchPattern pattern = compileSearch(options());
+    if (!pattern.ok()) {
+        showStatus(pattern.error);
+        return 0;
+    }
+    const ReplacedText replaced =
+        ::replaceAll(text(), pattern.expression, m_replaceText->text(), m_regularExpression->isChecked());
+    if (replaced.count == 0) {
+        showStatus(u"「%1」は見つかりません。"_s.arg(m_findText->text()));
+        return 0;
+    }
+    QTextDocument *document = m_editor->document();
+    const QList<Aligned> aligned = alignedBlocks(document);
+    // The stretch from the first match to the last is written once, in one
+    // edit: one undo step, however many matches.
+    QTextCursor cursor(document);
+    cursor.beginEditBlock();
+    cursor.setPosition(int(replaced.firstStart));
+    cursor.setPosition(int(replaced.lastEnd), QTextCursor::KeepAnchor);
+    cursor.insertText(replaced.text);
+    if (!aligned.isEmpty()) {
+        const qsizetype delta = replaced.text.size() - (replaced.lastEnd - replaced.firstStart);
+        // New paragraphs take the first one's alignment: the replaced stretch
+        // starts left-aligned, and the paragraphs outside it get theirs back.
+        QTextCursor stretch(document);
+        stretch.setPosition(int(replaced.firstStart));
+        stretch.setPosition(int(replaced.firstStart + replaced.text.size()), QTextCursor::KeepAnchor);
+        QTextBlockFormat left;
+        left.setAlignment(Qt::AlignLeft);
+        stretch.mergeBlockFormat(left);
+        for (const Aligned &block : aligned) {
+            qsizetype position = block.position;
+            if (position > replaced.firstStart && position < replaced.lastEnd)
+                continue;
+            if (position >= replaced.lastEnd)
+                position += delta;
+            QTextCursor at(document);
+            at.setPosition(int(position));
+            QTextBlockFormat format;
+            format.setAlignment(block.alignment);
+            at.mergeBlockFormat(format);
+        }
+    }
+    cursor.endEditBlock();
+    m_editor->setTextCursor(cursor);
+    showStatus(u"%1 件置換しました。"_s.arg(replaced.count));
+    return replaced.count;
+}
