@@ -3,7 +3,9 @@
 
 #include "window/aboutbox.h"
 #include "core/settings/settingkeys.h"
+#include "editor/caretstatus.h"
 #include "editor/editcommands.h"
+#include "editor/linenumbergutter.h"
 #include "editor/finddialog.h"
 #include "editor/gotoline.h"
 #include "editor/htmlhighlighter.h"
@@ -209,6 +211,17 @@ void MainWindow::connectEditing()
         highlighter->setEnabled(on);
         Settings::syntaxColoring.setValue(on);
     });
+
+    auto *gutter = new LineNumberGutter(m_source);
+    QAction *numbers = item(u"lineNumbers"_s);
+    numbers->setEnabled(true);
+    numbers->setChecked(Settings::lineNumbers.value());
+    gutter->setShown(numbers->isChecked());
+    connect(numbers, &QAction::toggled, this, [gutter](bool on) {
+        gutter->setShown(on);
+        Settings::lineNumbers.setValue(on);
+    });
+    statusBar()->addPermanentWidget(new CaretStatus(m_source, this));
 
     m_settingsDialog->addPage(new KeySetPage(this));
     applyKeySet(this, keySetNamed(Settings::keySet.value()));
