@@ -4,6 +4,7 @@
 #include "window/aboutbox.h"
 #include "core/settings/settingkeys.h"
 #include "editor/caretstatus.h"
+#include "editor/closingtagoffer.h"
 #include "editor/editcommands.h"
 #include "editor/linenumbergutter.h"
 #include "editor/finddialog.h"
@@ -223,10 +224,15 @@ void MainWindow::connectEditing()
     });
     statusBar()->addPermanentWidget(new CaretStatus(m_source, this));
 
+    auto *closingTags = new ClosingTagOffer(m_source);
+    closingTags->setEnabled(Settings::closingTags.value());
+
     m_settingsDialog->addPage(new KeySetPage(this));
     applyKeySet(this, keySetNamed(Settings::keySet.value()));
-    connect(m_settingsDialog, &SettingsDialog::applied, this,
-            [this] { applyKeySet(this, keySetNamed(Settings::keySet.value())); });
+    connect(m_settingsDialog, &SettingsDialog::applied, this, [this, closingTags] {
+        applyKeySet(this, keySetNamed(Settings::keySet.value()));
+        closingTags->setEnabled(Settings::closingTags.value());
+    });
 }
 
 void MainWindow::createClientArea()
