@@ -21,6 +21,7 @@ void CaretStatus::update()
 {
     const QTextCursor cursor = m_editor->textCursor();
     const QTextBlock block = cursor.block();
-    const QStringView before = QStringView(block.text()).first(cursor.positionInBlock());
-    setText(u"%1 行 : %2 桁"_s.arg(block.blockNumber() + 1).arg(caretColumn(before)));
+    const QString line = block.text();
+    const qsizetype column = caretColumn(QStringView(line).first(cursor.positionInBlock()));
+    setText(u"%1 行 : %2 桁"_s.arg(block.blockNumber() + 1).arg(column));
 }
