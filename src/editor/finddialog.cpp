@@ -167,7 +167,14 @@ bool FindDialog::find(bool backward)
     found.setPosition(int(match->start + match->length), QTextCursor::KeepAnchor);
     m_editor->setTextCursor(found);
     m_editor->ensureCursorVisible();
-    showStatus(u"%1 件見つかりました。"_s.arg(countMatches(page, pattern.expression)));
+    // Counting reads the whole page: done again only for a new search or after an edit.
+    const QString countKey = pattern.expression.pattern() + QString::number(pattern.expression.patternOptions());
+    if (countKey != m_countKey || m_countRevision != m_textRevision) {
+        m_count = countMatches(page, pattern.expression);
+        m_countKey = countKey;
+        m_countRevision = m_textRevision;
+    }
+    showStatus(u"%1 件見つかりました。"_s.arg(m_count));
     return true;
 }
 
@@ -191,28 +198,6 @@ bool FindDialog::replace()
     return find(false);
 }
 
-namespace {
-
-struct Aligned {
-    qsizetype position;
-    Qt::Alignment alignment;
-};
-
-// The paragraphs not aligned left: their alignment is a display setting kept
-// in the block, which replacing the text under it would lose.
-QList<Aligned> alignedBlocks(const QTextDocument *document)
-{
-    QList<Aligned> aligned;
-    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
-        const Qt::Alignment alignment = block.blockFormat().alignment() & Qt::AlignHorizontal_Mask;
-        if (alignment & (Qt::AlignRight | Qt::AlignHCenter))
-            aligned.append({block.position(), alignment});
-    }
-    return aligned;
-}
-
-} // namespace
-
 qsizetype FindDialog::replaceAll()
 {
     const SearchPattern pattern = compileSearch(options());
@@ -220,46 +205,25 @@ qsizetype FindDialog::replaceAll()
         showStatus(pattern.error);
         return 0;
     }
-    const ReplacedText replaced =
-        ::replaceAll(text(), pattern.expression, m_replaceText->text(), m_regularExpression->isChecked());
-    if (replaced.count == 0) {
+    const QList<TextReplacement> replacements =
+        replacementsFor(text(), pattern.expression, m_replaceText->text(), m_regularExpression->isChecked());
+    if (replacements.isEmpty()) {
         showStatus(u"「%1」は見つかりません。"_s.arg(m_findText->text()));
         return 0;
     }
-    QTextDocument *document = m_editor->document();
-    const QList<Aligned> aligned = alignedBlocks(document);
-    // The stretch from the first match to the last is written once, in one
-    // edit: one undo step, however many matches.
-    QTextCursor cursor(document);
+    // Each match is replaced where it stands, from the last to the first so
+    // that the positions found stay right, all in one edit: one undo step.
+    // Writing the page anew instead would lose the paragraphs' alignment and
+    // cost the time of loading it.
+    QTextCursor cursor(m_editor->document());
     cursor.beginEditBlock();
-    cursor.setPosition(int(replaced.firstStart));
-    cursor.setPosition(int(replaced.lastEnd), QTextCursor::KeepAnchor);
-    cursor.insertText(replaced.text);
-    if (!aligned.isEmpty()) {
-        const qsizetype delta = replaced.text.size() - (replaced.lastEnd - replaced.firstStart);
-        // New paragraphs take the first one's alignment: the replaced stretch
-        // starts left-aligned, and the paragraphs outside it get theirs back.
-        QTextCursor stretch(document);
-        stretch.setPosition(int(replaced.firstStart));
-        stretch.setPosition(int(replaced.firstStart + replaced.text.size()), QTextCursor::KeepAnchor);
-        QTextBlockFormat left;
-        left.setAlignment(Qt::AlignLeft);
-        stretch.mergeBlockFormat(left);
-        for (const Aligned &block : aligned) {
-            qsizetype position = block.position;
-            if (position > replaced.firstStart && position < replaced.lastEnd)
-                continue;
-            if (position >= replaced.lastEnd)
-                position += delta;
-            QTextCursor at(document);
-            at.setPosition(int(position));
-            QTextBlockFormat format;
-            format.setAlignment(block.alignment);
-            at.mergeBlockFormat(format);
-        }
+    for (auto it = replacements.crbegin(); it != replacements.crend(); ++it) {
+        cursor.setPosition(int(it->start));
+        cursor.setPosition(int(it->start + it->length), QTextCursor::KeepAnchor);
+        cursor.insertText(it->text);
     }
     cursor.endEditBlock();
     m_editor->setTextCursor(cursor);
-    showStatus(u"%1 件置換しました。"_s.arg(replaced.count));
-    return replaced.count;
+    showStatus(u"%1 件置換しました。"_s.arg(replacements.size()));
+    return replacements.size();
 }

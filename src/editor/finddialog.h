@@ -63,4 +63,7 @@ private:
     QString m_text;
     QPointer<QTextDocument> m_textDocument;
     int m_textRevision = -1;
+    QString m_countKey;
+    int m_countRevision = -1;
+    qsizetype m_count = 0;
 };

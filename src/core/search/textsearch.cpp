@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/search/textsearch.h"
 
+#include <QList>
+
 using namespace Qt::StringLiterals;
 
 SearchPattern compileSearch(const SearchOptions &options)
@@ -127,25 +129,29 @@ QString expandReplacement(const QRegularExpressionMatch &match, const QString &r
     return result;
 }
 
-ReplacedText replaceAll(QStringView text, const QRegularExpression &expression, const QString &replacement,
-                        bool regularExpression)
+QList<TextReplacement> replacementsFor(QStringView text, const QRegularExpression &expression,
+                                       const QString &replacement, bool regularExpression)
 {
-    ReplacedText result;
-    qsizetype copied = -1;
+    QList<TextReplacement> result;
     QRegularExpressionMatchIterator it = expression.globalMatch(text);
     while (it.hasNext()) {
         const QRegularExpressionMatch match = it.next();
-        if (match.capturedLength() == 0)
-            continue;
-        if (copied < 0) {
-            result.firstStart = match.capturedStart();
-            copied = result.firstStart;
-        }
-        result.text += text.sliced(copied, match.capturedStart() - copied);
-        result.text += expandReplacement(match, replacement, regularExpression);
-        copied = match.capturedEnd();
-        ++result.count;
+        if (match.capturedLength() > 0)
+            result.append({match.capturedStart(), match.capturedLength(),
+                           expandReplacement(match, replacement, regularExpression)});
     }
-    result.lastEnd = std::max<qsizetype>(copied, 0);
+    return result;
+}
+
+QString replaced(QStringView text, const QList<TextReplacement> &replacements)
+{
+    QString result;
+    qsizetype copied = 0;
+    for (const TextReplacement &replacement : replacements) {
+        result += text.sliced(copied, replacement.start - copied);
+        result += replacement.text;
+        copied = replacement.start + replacement.length;
+    }
+    result += text.sliced(copied);
     return result;
 }

@@ -44,15 +44,15 @@ qsizetype countMatches(QStringView text, const QRegularExpression &expression);
 // the captured groups and \\ is a backslash; plain searches take it as written.
 QString expandReplacement(const QRegularExpressionMatch &match, const QString &replacement, bool regularExpression);
 
-struct ReplacedText {
+struct TextReplacement {
+    qsizetype start = 0;
+    qsizetype length = 0;
     QString text;
-    qsizetype count = 0;
-    // The first match's start and the last match's end in the old text.
-    qsizetype firstStart = 0;
-    qsizetype lastEnd = 0;
 };
 
-// Every match replaced, built in one pass. Only text[firstStart, lastEnd)
-// changes: `text` holds that stretch's replacement.
-ReplacedText replaceAll(QStringView text, const QRegularExpression &expression, const QString &replacement,
-                        bool regularExpression);
+// Every match and what replaces it, in order, found in one pass.
+QList<TextReplacement> replacementsFor(QStringView text, const QRegularExpression &expression,
+                                       const QString &replacement, bool regularExpression);
+
+// The text with the replacements made.
+QString replaced(QStringView text, const QList<TextReplacement> &replacements);

@@ -87,7 +87,7 @@ private slots:
             QVERIFY(compileSearch({pattern, false, false, false}).ok());
     }
 
-    void replaceAll_data()
+    void replacements_data()
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("pattern");
@@ -103,7 +103,7 @@ private slots:
         QTest::addRow("no match changes nothing") << u"abc"_s << u"x"_s << false << u"y"_s << u"abc"_s << 0;
     }
 
-    void replaceAll()
+    void replacements()
     {
         QFETCH(QString, text);
         QFETCH(QString, pattern);
@@ -114,11 +114,9 @@ private slots:
 
         const SearchPattern compiled = compileSearch({pattern, regex, false, false});
         QVERIFY(compiled.ok());
-        const ReplacedText replaced = ::replaceAll(text, compiled.expression, replacement, regex);
-        QCOMPARE(replaced.count, count);
-        QString result = text;
-        if (count)
-            result.replace(replaced.firstStart, replaced.lastEnd - replaced.firstStart, replaced.text);
+        const QList<TextReplacement> replacements = replacementsFor(text, compiled.expression, replacement, regex);
+        QCOMPARE(replacements.size(), count);
+        const QString result = replaced(text, replacements);
         QCOMPARE(result, expected);
     }
 };
