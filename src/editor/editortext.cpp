@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/editortext.h"
 
-#include <QPlainTextDocumentLayout>
 #include <QPlainTextEdit>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -10,25 +9,18 @@
 
 void setEditorText(QPlainTextEdit *editor, const QString &text)
 {
-    QTextDocument *old = editor->document();
-    // The editor deletes only the document it made itself, and does so at once.
-    const bool oldIsOurs = old->parent() == editor;
-    auto *document = new QTextDocument(editor);
-    document->setDefaultFont(old->defaultFont());
-    document->setDefaultTextOption(old->defaultTextOption());
-    document->setDocumentMargin(old->documentMargin());
-    document->setDocumentLayout(new QPlainTextDocumentLayout(document));
-    editor->setDocument(document);
-    if (oldIsOurs)
-        delete old;
-    // Filled once it is the editor's own, in one edit block: a document filled
-    // first and handed over afterwards takes half as much memory again.
-    if (!text.isEmpty()) {
-        QTextCursor block(document);
-        block.beginEditBlock();
-        document->setPlainText(text);
-        block.endEditBlock();
-    }
+    QTextDocument *document = editor->document();
+    // Clearing drops the modified flag without telling anyone: it is dropped
+    // here first, so that whatever follows the flag hears it.
+    document->setModified(false);
+    // One edit block around clearing and filling: the editor lays the page out
+    // once, at its end, instead of once for the old text going and again as
+    // the new one streams in.
+    QTextCursor block(document);
+    block.beginEditBlock();
+    document->setPlainText(text);
+    block.endEditBlock();
+    document->clearUndoRedoStacks();
     document->setModified(false);
     // A page opens at its top.
     editor->setTextCursor(QTextCursor(document));
