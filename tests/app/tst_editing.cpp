@@ -11,6 +11,7 @@
 #include "window/settingsdialog.h"
 #include "controls.h"
 #include "scripteddialogs.h"
+#include "scriptedprompts.h"
 
 #include <QAction>
 #include <QApplication>
@@ -42,6 +43,7 @@ public:
         : editor(source())
     {
         commonDialog()->setBackend(std::make_unique<ScriptedDialogs>(&dialogs));
+        documentFiles()->setBackend(std::make_unique<ScriptedPrompts>(&prompts));
     }
 
     QAction *action(const QString &name) const { return control<QAction>(this, name); }
@@ -54,6 +56,7 @@ public:
 
     SourceEditor *editor;
     DialogScript dialogs;
+    PromptScript prompts;
 };
 
 QByteArray readBytes(const QString &path)
@@ -111,6 +114,7 @@ private Q_SLOTS:
     void editItemsAreEnabledOnlyWhenTheyCanAct();
     void overwriteSaveWritesTheOwnFileWithoutADialog();
     void overwriteSaveOfANewPageAsksForAName();
+    void overwriteSaveKeepsTheSaveGuards();
 
     void keySets_data();
     void keySets();
@@ -260,6 +264,34 @@ void TestEditing::overwriteSaveOfANewPageAsksForAName()
     m_window->trigger(u"overwriteSave"_s);
     QCOMPARE(m_window->dialogs.offeredSave.size(), 1);
     QCOMPARE(readBytes(path), QByteArray("<P>x"));
+}
+
+// Saving in place asks what Save asks: before writing over a file another
+// program changed, and before writing characters the page's encoding lacks.
+void TestEditing::overwriteSaveKeepsTheSaveGuards()
+{
+    const QString path = m_dir->filePath(u"guarded.html"_s);
+    writeBytes(path, "<P>old</P>");
+    makeWindow();
+    QVERIFY(m_window->documentFiles()->openPath(path));
+    typeInEditor(u"x"_s);
+    writeBytes(path, "<P>changed elsewhere, and longer</P>");
+
+    m_window->trigger(u"overwriteSave"_s);
+    QCOMPARE(m_window->prompts.overwriteQuestions.size(), 1);
+    QCOMPARE(readBytes(path), QByteArray("<P>changed elsewhere, and longer</P>"));
+    QVERIFY(m_window->editor->document()->isModified());
+
+    const QString sjis = m_dir->filePath(u"sjis.html"_s);
+    QFile::copy(QStringLiteral(TAGPOT_TEST_DATA "/sjis_crlf.html"), sjis);
+    const QByteArray before = readBytes(sjis);
+    m_window->prompts.saveAnswers << DocumentFiles::Answer::Discard;
+    QVERIFY(m_window->documentFiles()->openPath(sjis));
+    m_window->editor->insertPlainText(u"😀"_s);
+    m_window->trigger(u"overwriteSave"_s);
+    QCOMPARE(m_window->prompts.utf8Questions.size(), 1);
+    QCOMPARE(readBytes(sjis), before);
+    QVERIFY(m_window->dialogs.offeredSave.isEmpty());
 }
 
 void TestEditing::keySets_data()
