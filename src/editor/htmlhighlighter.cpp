@@ -65,6 +65,8 @@ HtmlHighlighter::HtmlHighlighter(SourceEditor *editor)
 {
     m_editor->viewport()->installEventFilter(this);
     m_reader.setSingleShot(true);
+    // A pause between slices lets keystrokes and painting go first.
+    m_reader.setInterval(25);
     connect(&m_reader, &QTimer::timeout, this, &HtmlHighlighter::readAhead);
 }
 
@@ -104,7 +106,7 @@ void HtmlHighlighter::follow(QTextDocument *document)
     m_reader.start();
 }
 
-// Between keystrokes the states of the lines not yet read are read a few
+// Between keystrokes the states of the lines not yet read are read two
 // milliseconds at a time, so that a later jump far down the page finds them.
 void HtmlHighlighter::readAhead()
 {
@@ -113,8 +115,8 @@ void HtmlHighlighter::readAhead()
     QElapsedTimer timer;
     timer.start();
     const int count = m_document->blockCount();
-    while (m_trustedUpTo < count - 1 && timer.elapsed() < 4)
-        startStateOf(m_document->findBlockByNumber(std::min(count - 1, m_trustedUpTo + 2000)));
+    while (m_trustedUpTo < count - 1 && timer.nsecsElapsed() < 2'000'000)
+        startStateOf(m_document->findBlockByNumber(std::min(count - 1, m_trustedUpTo + 200)));
     if (m_trustedUpTo < count - 1)
         m_reader.start();
 }
