@@ -50,7 +50,9 @@ int main(int argc, char *argv[])
     pattern->setText(QStringLiteral("トップページ"));
     editor.setTextCursor(QTextCursor(editor.document()->findBlockByNumber(editor.blockCount() / 2)));
     double ms = timed([&] { find.findNext(); });
-    std::printf("find next, first       %8.1f ms   (target <= 100), reads the text; %s\n", ms, qPrintable(find.status()));
+    const double countMs = timed([&] { QApplication::processEvents(); });
+    std::printf("find next, first       %8.1f ms   (target <= 100), reads the text; then counting %.1f ms: %s\n", ms,
+                countMs, qPrintable(find.status()));
  ms = timed([&] { find.findNext(); });
     std::printf("find next, again       %8.1f ms   (target <= 100)\n", ms);
 
@@ -61,6 +63,7 @@ int main(int argc, char *argv[])
     regex->setChecked(true);
     pattern->setText(QStringLiteral("<A href='[^']*'>"));
     ms = timed([&] { find.findPrevious(); });
+    QApplication::processEvents();
     std::printf("find previous, regex   %8.1f ms   (target <= 100), %s\n", ms, qPrintable(find.status()));
     regex->setChecked(false);
 

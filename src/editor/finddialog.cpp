@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QTimer>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
@@ -167,14 +168,21 @@ bool FindDialog::find(bool backward)
     found.setPosition(int(match->start + match->length), QTextCursor::KeepAnchor);
     m_editor->setTextCursor(found);
     m_editor->ensureCursorVisible();
-    // Counting reads the whole page: done again only for a new search or after an edit.
+    // Counting reads the whole page: done again only for a new search or
+    // after an edit, and after the match is shown.
     const QString countKey = pattern.expression.pattern() + QString::number(pattern.expression.patternOptions());
-    if (countKey != m_countKey || m_countRevision != m_textRevision) {
-        m_count = countMatches(page, pattern.expression);
+    if (countKey == m_countKey && m_countRevision == m_textRevision) {
+        showStatus(u"%1 件見つかりました。"_s.arg(m_count));
+        return true;
+    }
+    showStatus(u"見つかりました。"_s);
+    QTimer::singleShot(0, this, [this, countKey, expression = pattern.expression] {
+        const QStringView page = text();
+        m_count = countMatches(page, expression);
         m_countKey = countKey;
         m_countRevision = m_textRevision;
-    }
-    showStatus(u"%1 件見つかりました。"_s.arg(m_count));
+        showStatus(u"%1 件見つかりました。"_s.arg(m_count));
+    });
     return true;
 }
 

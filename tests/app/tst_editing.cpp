@@ -419,7 +419,7 @@ void TestEditing::findReportsCountsAndBadPatterns()
 
     m_window->trigger(u"editFindNext"_s);
     QCOMPARE(editor->textCursor().selectedText(), u"<TD>"_s);
-    QCOMPARE(find->status(), u"2 件見つかりました。"_s);
+    QTRY_COMPARE(find->status(), u"2 件見つかりました。"_s);
     m_window->trigger(u"editFindNext"_s);
     QCOMPARE(editor->textCursor().selectionStart(), 10);
     m_window->trigger(u"editFindPrevious"_s);
