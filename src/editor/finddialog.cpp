@@ -219,13 +219,16 @@ qsizetype FindDialog::replaceAll()
         showStatus(u"「%1」は見つかりません。"_s.arg(m_findText->text()));
         return 0;
     }
-    // Each match is replaced where it stands, from the last to the first so
-    // that the positions found stay right, all in one edit: one undo step.
+    // Each line's matches are replaced where they stand, from the last line to
+    // the first so that the positions found stay right, all in one edit: one
+    // undo step. The line breaks between them stay, and with them the
+    // paragraphs' alignment.
     // Writing the page anew instead would lose the paragraphs' alignment and
     // cost the time of loading it.
+    const QList<TextReplacement> edits = joinedByLine(text(), replacements);
     QTextCursor cursor(m_editor->document());
     cursor.beginEditBlock();
-    for (auto it = replacements.crbegin(); it != replacements.crend(); ++it) {
+    for (auto it = edits.crbegin(); it != edits.crend(); ++it) {
         cursor.setPosition(int(it->start));
         cursor.setPosition(int(it->start + it->length), QTextCursor::KeepAnchor);
         cursor.insertText(it->text);

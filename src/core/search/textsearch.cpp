@@ -143,6 +143,28 @@ QList<TextReplacement> replacementsFor(QStringView text, const QRegularExpressio
     return result;
 }
 
+QList<TextReplacement> joinedByLine(QStringView text, const QList<TextReplacement> &replacements)
+{
+    QList<TextReplacement> joined;
+    const auto crossesLine = [text](qsizetype from, qsizetype to) {
+        return text.sliced(from, to - from).contains(u'\n');
+    };
+    for (const TextReplacement &replacement : replacements) {
+        if (!joined.isEmpty()) {
+            TextReplacement &last = joined.last();
+            const qsizetype lastEnd = last.start + last.length;
+            if (!crossesLine(last.start, replacement.start + replacement.length)) {
+                last.text += text.sliced(lastEnd, replacement.start - lastEnd);
+                last.text += replacement.text;
+                last.length = replacement.start + replacement.length - last.start;
+                continue;
+            }
+        }
+        joined.append(replacement);
+    }
+    return joined;
+}
+
 QString replaced(QStringView text, const QList<TextReplacement> &replacements)
 {
     QString result;

@@ -54,5 +54,10 @@ struct TextReplacement {
 QList<TextReplacement> replacementsFor(QStringView text, const QRegularExpression &expression,
                                        const QString &replacement, bool regularExpression);
 
+// The same replacements joined line by line: matches on one line, with the
+// text between them, become one replacement. Fewer, larger edits; none of them
+// removes or adds a line break that the matches themselves do not.
+QList<TextReplacement> joinedByLine(QStringView text, const QList<TextReplacement> &replacements);
+
 // The text with the replacements made.
 QString replaced(QStringView text, const QList<TextReplacement> &replacements);

@@ -100,6 +100,11 @@ private slots:
         QTest::addRow("plain replacement keeps backslashes as written") << u"a-b"_s << u"-"_s << false << u"\\1"_s << u"a\\1b"_s << 1;
         QTest::addRow("regex groups and escapes") << u"<TD>x</TD>"_s << u"<(/?)TD>"_s << true << u"<\\1td>\\\\"_s << u"<td>\\x</td>\\"_s << 2;
         QTest::addRow("regex line end in the replacement") << u"a,b"_s << u","_s << true << u"\\n"_s << u"a\nb"_s << 1;
+        QTest::addRow("several matches on each of several lines")
+            << u"<TD>1</TD><TD>2</TD>\n<TD>3</TD>\nx\n<TD>"_s << u"<(/?)TD>"_s << true << u"<\\1td>"_s
+            << u"<td>1</td><td>2</td>\n<td>3</td>\nx\n<td>"_s << 7;
+        QTest::addRow("a match across a line end is an edit of its own")
+            << u"a\nb a\nb"_s << u"a\nb"_s << true << u"ab"_s << u"ab ab"_s << 2;
         QTest::addRow("no match changes nothing") << u"abc"_s << u"x"_s << false << u"y"_s << u"abc"_s << 0;
     }
 
@@ -117,6 +122,19 @@ private slots:
         const QList<TextReplacement> replacements = replacementsFor(text, compiled.expression, replacement, regex);
         QCOMPARE(replacements.size(), count);
         const QString result = replaced(text, replacements);
+        QCOMPARE(result, expected);
+        // Joined line by line, the same text results, from fewer edits that
+        // each stay on one line unless a match itself spans lines.
+        const QList<TextReplacement> joined = joinedByLine(text, replacements);
+        QVERIFY(joined.size() <= replacements.size());
+        QCOMPARE(replaced(text, joined), expected);
+        for (const TextReplacement &edit : joined) {
+            const QStringView original = QStringView(text).sliced(edit.start, edit.length);
+            const bool matchSpansLines = std::any_of(replacements.begin(), replacements.end(), [&](const TextReplacement &r) {
+                return r.start >= edit.start && QStringView(text).sliced(r.start, r.length).contains(u'\n');
+            });
+            QVERIFY(!original.contains(u'\n') || matchSpansLines);
+        }
         QCOMPARE(result, expected);
     }
 };
