@@ -145,7 +145,7 @@ void HtmlHighlighter::contentsChange(int from, int charsRemoved, int charsAdded)
     m_blockCount = m_document->blockCount();
     m_trustedUpTo = std::min(m_trustedUpTo, edited);
     if (m_readUpTo > edited)
-        m_readUpTo = std::max(edited, m_readUpTo + delta);
+        m_readUpTo = std::clamp(m_readUpTo + delta, edited, m_blockCount);
     if (m_lastEdited > edited)
         m_lastEdited = std::max(edited, m_lastEdited + delta);
     m_lastEdited = std::max(m_lastEdited, last.blockNumber());
