@@ -43,6 +43,8 @@ protected:
 
 private:
     void createMenus();
+    void createEditMenu();
+    void connectEditing();
     void createClientArea();
     void setTabOrder();
     void connectCommands();

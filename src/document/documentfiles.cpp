@@ -258,7 +258,22 @@ bool DocumentFiles::saveDocument()
     m_dialog->setFileName(previous);
     if (!confirmOverwrite(path))
         return false;
+    return writeTo(path);
+}
 
+bool DocumentFiles::overwriteSave()
+{
+    const QString path = m_session->path();
+    if (path.isEmpty())
+        return saveDocument();
+    if (!confirmOverwrite(path))
+        return false;
+    return writeTo(path);
+}
+
+// Everything a save guards, whichever command chose the path.
+bool DocumentFiles::writeTo(const QString &path)
+{
     // held is the editor's text, stand-ins included; text is what is written.
     const QString held = editorText(m_editor);
     const QString text = documentText();
