@@ -11,6 +11,7 @@ class LivePreview;
 class PalettePanel;
 class PaletteTools;
 class QDockWidget;
+class RecoveryKeeper;
 class RecentFiles;
 class SettingsDialog;
 class SourceEditor;
@@ -34,6 +35,7 @@ public:
     DocumentSession *documentSession() const { return m_session; }
     SettingsDialog *settingsDialog() const { return m_settingsDialog; }
     PalettePanel *palette() const { return m_palette; }
+    RecoveryKeeper *recoveryKeeper() const { return m_recovery; }
     LivePreview *preview() const { return m_preview; }
     CheckPanel *checkPanel() const { return m_checkPanel; }
 
@@ -44,6 +46,8 @@ protected:
 
 private:
     void createMenus();
+    void createEditMenu();
+    void connectEditing();
     void createClientArea();
     void setTabOrder();
     void connectCommands();
@@ -52,6 +56,7 @@ private:
     void showPaletteTools(bool shown, bool growWindow);
     void keepClientWidth();
     void createPaletteDock();
+    void createRecovery();
     void createPreview();
     void loadForm();
     void layoutEditor();
@@ -78,6 +83,7 @@ private:
     PaletteTools *m_paletteTools = nullptr;
     QDockWidget *m_paletteDock = nullptr;
     int m_keepClientWidth = 0; // the client width to restore once the dock is laid out
+    RecoveryKeeper *m_recovery = nullptr;
     LivePreview *m_preview = nullptr;
     CheckPanel *m_checkPanel = nullptr;
 };
