@@ -2,6 +2,16 @@
 #include "app/mainwindow.h"
 
 #include "window/aboutbox.h"
+#include "core/settings/settingkeys.h"
+#include "editor/caretstatus.h"
+#include "editor/closingtagoffer.h"
+#include "editor/editcommands.h"
+#include "editor/linenumbergutter.h"
+#include "editor/finddialog.h"
+#include "editor/gotoline.h"
+#include "editor/htmlhighlighter.h"
+#include "window/keysetpage.h"
+#include "window/menukeys.h"
 #include "core/window/apptitle.h"
 #include "window/commondialog.h"
 #include "document/documentfiles.h"
@@ -19,7 +29,11 @@
 #include "core/window/viewcaptions.h"
 #include "window/viewsettings.h"
 #include "color/getcolorcode.h"
+#include "palette/insertsettingspage.h"
 #include "palette/palettepanel.h"
+#include "palette/palettetools.h"
+#include "core/document/textencoding.h"
+#include "core/settings/settingkeys.h"
 #include "table/tablewizard.h"
 #include "check/checkpanel.h"
 #include "preview/browseropener.h"
@@ -27,10 +41,12 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDockWidget>
 #include <QEvent>
 #include <QIcon>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QStyle>
 
 using namespace Qt::StringLiterals;
 
@@ -50,6 +66,9 @@ MainWindow::MainWindow(QWidget *parent)
     connectCommands();
     createRecovery();
     createPreview();
+    connectEditing();
+    createPaletteTools();
+    connectColorCommands();
     loadForm();
     rememberBetweenRuns();
 }
@@ -89,10 +108,13 @@ void MainWindow::createMenus()
     addItem(file, u"new"_s, u"新規作成(&N)"_s, QKeySequence(u"Ctrl+N"_s));
     addItem(file, u"open"_s, u"開く(O)"_s, QKeySequence(u"Ctrl+O"_s));
     addItem(file, u"save"_s, u"保存(&S)"_s, QKeySequence(u"Ctrl+S"_s));
+    addItem(file, u"overwriteSave"_s, u"上書き保存"_s);
     addItem(file, u"openInBrowser"_s, u"ブラウザで開く(&B)"_s);
     addSubmenu(file, u"mnuRecent"_s, u"最近使ったファイル(&R)"_s);
     file->addSeparator()->setObjectName(u"bar1"_s);
     addItem(file, u"exit"_s, u"終了(&X)"_s);
+
+    createEditMenu();
 
     QMenu *view = addMenu(u"view"_s, u"表示(&V)"_s);
     addItem(view, u"FontNameset"_s, u"フォント(F)：ＭＳ　Ｐゴシック"_s, QKeySequence(u"Ctrl+F"_s));
@@ -103,10 +125,14 @@ void MainWindow::createMenus()
     addItem(view, u"rightset"_s, u"右寄せ(R)"_s, QKeySequence(u"Ctrl+R"_s));
     view->addSeparator();
     addItem(view, u"previewToggle"_s, u"プレビュー(&W)"_s)->setCheckable(true);
+    addItem(view, u"syntaxColoring"_s, u"HTML の色分け(&H)"_s)->setCheckable(true);
+    addItem(view, u"lineNumbers"_s, u"行番号(&N)"_s)->setCheckable(true);
+    addItem(view, u"paletteTools"_s, u"タグ検索と挿入プレビュー(&K)"_s)->setCheckable(true);
 
     QMenu *tools = addMenu(u"Tools"_s, u"ツール(&T)"_s);
     addItem(tools, u"TableWizard"_s, u"テーブル作成(&W)"_s, QKeySequence(u"Ctrl+W"_s));
     addItem(tools, u"GetColors"_s, u"カラーコード取得(&G)"_s, QKeySequence(u"Ctrl+G"_s));
+    addItem(tools, u"insertColorCode"_s, u"カラーコード挿入(&I)"_s);
     addItem(tools, u"validate"_s, u"ページのチェック(&K)"_s);
     tools->addSeparator();
     addItem(tools, u"preferences"_s, u"設定(&O)..."_s);
@@ -118,6 +144,27 @@ void MainWindow::createMenus()
 
     QMenu *help = addMenu(u"help"_s, u"ヘルプ（&H）"_s);
     addItem(help, u"version"_s, u"バージョン情報(&A)"_s);
+}
+
+// Added around the designed menus: none of its items has a key in the
+// designed key set.
+void MainWindow::createEditMenu()
+{
+    QMenu *edit = addMenu(u"mnuEdit"_s, u"編集(&E)"_s);
+    addItem(edit, u"editUndo"_s, u"元に戻す(&U)"_s);
+    addItem(edit, u"editRedo"_s, u"やり直し(&R)"_s);
+    edit->addSeparator();
+    addItem(edit, u"editCut"_s, u"切り取り(&T)"_s);
+    addItem(edit, u"editCopy"_s, u"コピー(&C)"_s);
+    addItem(edit, u"editPaste"_s, u"貼り付け(&P)"_s);
+    edit->addSeparator();
+    addItem(edit, u"editSelectAll"_s, u"すべて選択(&A)"_s);
+    edit->addSeparator();
+    addItem(edit, u"editFind"_s, u"検索(&F)..."_s);
+    addItem(edit, u"editFindNext"_s, u"次を検索(&N)"_s);
+    addItem(edit, u"editFindPrevious"_s, u"前を検索(&V)"_s);
+    addItem(edit, u"editReplace"_s, u"置換(&E)..."_s);
+    addItem(edit, u"editGotoLine"_s, u"指定行へ移動(&G)..."_s);
 }
 
 QAction *MainWindow::item(const QString &name) const
@@ -154,7 +201,6 @@ void MainWindow::connectCommands()
 
     auto *tableWizard = new TableWizard(this, m_source, m_commonDialog);
     wire(u"TableWizard"_s, tableWizard, &TableWizard::show);
-    wire(u"GetColors"_s, this, [this] { GetColorCode(*m_commonDialog); });
 
     wire(u"version"_s, this, [this] { showAboutBox(this); });
 
@@ -163,9 +209,13 @@ void MainWindow::connectCommands()
 
     // Text widgets claim Ctrl+C and friends for themselves; the menu's own
     // shortcuts must win while the editor or a palette combo has the focus.
+    // The Edit menu's keys are the text widgets' own (Ctrl+C copies in the
+    // focused field) and are left to them.
     QList<QAction *> menuItems;
-    for (QAction *menu : menuBar()->actions())
-        menuItems << menu->menu()->actions();
+    for (QAction *menu : menuBar()->actions()) {
+        if (menu->objectName() != u"mnuEdit")
+            menuItems << menu->menu()->actions();
+    }
     qApp->installEventFilter(new MenuShortcutFilter(this, menuItems, this));
 }
 
@@ -188,6 +238,56 @@ void MainWindow::createPreview()
 
     auto *browser = new BrowserOpener(this, m_source, pagePath, [this] { return m_files->saveDocument(); });
     wire(u"openInBrowser"_s, browser, &BrowserOpener::openInBrowser);
+}
+
+// What goes beyond the designed commands: the Edit menu, saving in place,
+// colouring, and the choice of keys. Each starts as designed until chosen.
+void MainWindow::connectEditing()
+{
+    wire(u"overwriteSave"_s, m_files, &DocumentFiles::overwriteSave);
+
+    new EditCommands(m_source,
+                     {item(u"editUndo"_s), item(u"editRedo"_s), item(u"editCut"_s), item(u"editCopy"_s),
+                      item(u"editPaste"_s), item(u"editSelectAll"_s)},
+                     this);
+
+    auto *find = new FindDialog(m_source, this);
+    wire(u"editFind"_s, find, &FindDialog::showFind);
+    wire(u"editReplace"_s, find, &FindDialog::showReplace);
+    wire(u"editFindNext"_s, find, &FindDialog::findNext);
+    wire(u"editFindPrevious"_s, find, &FindDialog::findPrevious);
+    wire(u"editGotoLine"_s, this, [this] { goToLine(m_source); });
+
+    auto *highlighter = new HtmlHighlighter(m_source);
+    QAction *coloring = item(u"syntaxColoring"_s);
+    coloring->setEnabled(true);
+    coloring->setChecked(Settings::syntaxColoring.value());
+    highlighter->setEnabled(coloring->isChecked());
+    connect(coloring, &QAction::toggled, this, [highlighter](bool on) {
+        highlighter->setEnabled(on);
+        Settings::syntaxColoring.setValue(on);
+    });
+
+    auto *gutter = new LineNumberGutter(m_source);
+    QAction *numbers = item(u"lineNumbers"_s);
+    numbers->setEnabled(true);
+    numbers->setChecked(Settings::lineNumbers.value());
+    gutter->setShown(numbers->isChecked());
+    connect(numbers, &QAction::toggled, this, [gutter](bool on) {
+        gutter->setShown(on);
+        Settings::lineNumbers.setValue(on);
+    });
+    statusBar()->addPermanentWidget(new CaretStatus(m_source, this));
+
+    auto *closingTags = new ClosingTagOffer(m_source);
+    closingTags->setEnabled(Settings::closingTags.value());
+
+    m_settingsDialog->addPage(new KeySetPage(this));
+    applyKeySet(this, keySetNamed(Settings::keySet.value()));
+    connect(m_settingsDialog, &SettingsDialog::applied, this, [this, closingTags] {
+        applyKeySet(this, keySetNamed(Settings::keySet.value()));
+        closingTags->setEnabled(Settings::closingTags.value());
+    });
 }
 
 void MainWindow::createClientArea()
@@ -260,8 +360,10 @@ void MainWindow::layoutEditor()
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_client && event->type() == QEvent::Resize)
+    if (watched == m_client && event->type() == QEvent::Resize) {
         layoutEditor();
+        keepClientWidth();
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -281,4 +383,114 @@ void MainWindow::changeEvent(QEvent *event)
     if (event->type() == QEvent::WindowStateChange)
         layoutEditor();
     QMainWindow::changeEvent(event);
+}
+
+// The tag search and the markup preview stand in a dock on the right, so the
+// palette column and the client area keep their designed places and sizes.
+void MainWindow::createPaletteTools()
+{
+    // The page skeleton's <meta charset> names the page's own encoding.
+    m_palette->setCharsetSource([this] { return encodingName(m_session->format().encoding).toString(); });
+    connect(m_session, &DocumentSession::formatChanged, m_palette, &PalettePanel::pendingChanged);
+    m_palette->setInsertOptions(storedInsertOptions());
+    m_settingsDialog->addPage(new InsertSettingsPage(m_settingsDialog));
+    connect(m_settingsDialog, &SettingsDialog::applied, this,
+            [this] { m_palette->setInsertOptions(storedInsertOptions()); });
+
+    QAction *toggle = item(u"paletteTools"_s);
+    toggle->setEnabled(true);
+    connect(toggle, &QAction::triggered, this, [this](bool shown) {
+        showPaletteTools(shown, true);
+        if (shown)
+            m_paletteTools->focusSearch();
+    });
+    // A window size remembered from the last run already holds the dock.
+    if (Settings::showPaletteTools.value())
+        showPaletteTools(true, Settings::windowGeometry.value().isEmpty());
+}
+
+// The dock is made when first shown: a first start creates nothing of it.
+void MainWindow::createPaletteDock()
+{
+    m_paletteTools = new PaletteTools(m_palette, this);
+    m_paletteDock = new QDockWidget(u"タグ検索と挿入プレビュー"_s, this);
+    m_paletteDock->setObjectName(u"paletteToolsDock"_s);
+    m_paletteDock->setWidget(m_paletteTools);
+    m_paletteDock->setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
+    addDockWidget(Qt::RightDockWidgetArea, m_paletteDock);
+    m_paletteDock->hide();
+    // The dock's own close box hides it like the menu item.
+    connect(m_paletteDock, &QDockWidget::visibilityChanged, this, [this](bool visible) {
+        if (!visible && !m_paletteDock->isHidden())
+            return; // only covered by another window or tab
+        item(u"paletteTools"_s)->setChecked(!m_paletteDock->isHidden());
+        Settings::showPaletteTools.setValue(!m_paletteDock->isHidden());
+    });
+}
+
+void MainWindow::showPaletteTools(bool shown, bool growWindow)
+{
+    if (!m_paletteDock) {
+        if (!shown)
+            return;
+        createPaletteDock();
+    }
+    if (shown == m_paletteDock->isVisibleTo(this)) {
+        item(u"paletteTools"_s)->setChecked(shown);
+        return;
+    }
+    // The window grows by the dock instead of taking its width from the editor.
+    growWindow = growWindow && !(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) && !m_paletteDock->isFloating();
+    // Before the window first shows, its client area is not laid out yet but
+    // will span the whole width.
+    const int clientWidth = isVisible() ? m_client->width() : size().width();
+    m_paletteDock->setVisible(shown);
+    if (growWindow && shown) {
+        m_paletteDock->ensurePolished();
+        const int width = m_paletteDock->sizeHint().width()
+                        + style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent, nullptr, this);
+        resize(size().width() + width, size().height());
+        resizeDocks({m_paletteDock}, {width}, Qt::Horizontal);
+        // The dock's final width is known only once the window is laid out
+        // (eventFilter then gives the client area back what it lost).
+        m_keepClientWidth = clientWidth;
+    } else if (growWindow) {
+        // The dock is the window's only one: without it the window is its client area.
+        resize(std::max(minimumWidth(), clientWidth), size().height());
+    }
+    item(u"paletteTools"_s)->setChecked(shown);
+    Settings::showPaletteTools.setValue(shown);
+}
+
+// Once the window is laid out with the dock beside the client area, the
+// client area gets back the width the dock's first estimate took from it.
+void MainWindow::keepClientWidth()
+{
+    if (m_keepClientWidth <= 0 || !m_paletteDock || !m_paletteDock->isVisibleTo(this))
+        return;
+    if (m_client->width() + m_paletteDock->width() > width())
+        return; // the dock is not laid out beside it yet
+    const int missing = m_keepClientWidth - m_client->width();
+    m_keepClientWidth = 0;
+    // Not from inside the client's own resize: the editor then follows as usual.
+    if (missing != 0)
+        QMetaObject::invokeMethod(
+            this, [this, missing] { resize(width() + missing, height()); }, Qt::QueuedConnection);
+}
+
+// After the colour command the status bar names the code it copied;
+// insertColorCode writes "#RRGGBB" at the caret instead.
+void MainWindow::connectColorCommands()
+{
+    wire(u"GetColors"_s, this, [this] {
+        if (const auto code = copyColorCode(*m_commonDialog))
+            statusBar()->showMessage(u"カラーコード "_s + *code + u" をコピーしました"_s);
+    });
+    wire(u"insertColorCode"_s, this, [this] {
+        if (const auto code = chooseColorCode(*m_commonDialog)) {
+            m_source->setSelText(u'#' + *code);
+            m_source->setFocus(Qt::OtherFocusReason);
+            statusBar()->showMessage(u"カラーコード #"_s + *code + u" を挿入しました"_s);
+        }
+    });
 }

@@ -258,7 +258,22 @@ bool DocumentFiles::saveDocument()
     m_dialog->setFileName(previous);
     if (!confirmOverwrite(path))
         return false;
+    return writeTo(path);
+}
 
+bool DocumentFiles::overwriteSave()
+{
+    const QString path = m_session->path();
+    if (path.isEmpty())
+        return saveDocument();
+    if (!confirmOverwrite(path))
+        return false;
+    return writeTo(path);
+}
+
+// Everything a save guards, whichever command chose the path.
+bool DocumentFiles::writeTo(const QString &path)
+{
     // held is the editor's text, stand-ins included; text is what is written.
     const QString held = editorText(m_editor);
     const QString text = documentText();
@@ -316,8 +331,12 @@ bool DocumentFiles::confirmOverwrite(const QString &path)
     if (!ownFile || !target.exists)
         return true;
     // Compared with the page's own file, wherever the dialog's name led.
-    if (m_session->diskChange() != DocumentSession::DiskChange::Changed)
+    DiskSnapshot current;
+    if (m_session->diskChange(&current) != DocumentSession::DiskChange::Changed)
         return true;
+    // One question about one change: coming back to the window after this
+    // one asks nothing more.
+    m_session->acknowledge(current);
     return m_backend->askToOverwrite(m_window, overwriteChangedQuestion(path));
 }
 

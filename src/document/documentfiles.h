@@ -85,6 +85,9 @@ public slots:
     void newDocument();
     bool openDocument();
     bool saveDocument();
+    // Writes to the document's own file without a dialog, with the same
+    // guards as Save; a document that has none is saved through the Save dialog.
+    bool overwriteSave();
     // Reads the open file again, dropping unsaved edits without a question.
     bool reloadDocument();
     // Asks about unsaved changes, then closes the main window, which ends the program.
@@ -96,6 +99,7 @@ protected:
 private:
     bool settleChanges();
     bool load(const QString &path, bool askFirst);
+    bool writeTo(const QString &path);
     bool confirmOverwrite(const QString &path);
     void changedOnDisk(DocumentSession::DiskChange change);
     void updateCaption();

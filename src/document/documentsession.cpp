@@ -4,6 +4,7 @@
 #include "core/document/diskfile.h"
 #include "editor/editortext.h"
 
+#include <QApplication>
 #include <QFileInfo>
 #include <QFileSystemWatcher>
 #include <QPlainTextEdit>
@@ -25,7 +26,7 @@ DocumentSession::DocumentSession(QPlainTextEdit *editor, QObject *parent)
 {
     m_settle->setSingleShot(true);
     m_settle->setInterval(settleMs);
-    connect(m_settle, &QTimer::timeout, this, &DocumentSession::checkDisk);
+    connect(m_settle, &QTimer::timeout, this, &DocumentSession::settled);
     connect(m_watcher, &QFileSystemWatcher::fileChanged, this, &DocumentSession::fileNoticed);
     connect(m_watcher, &QFileSystemWatcher::directoryChanged, this, &DocumentSession::fileNoticed);
     connect(document(), &QTextDocument::modificationChanged, this, &DocumentSession::modificationChanged);
@@ -56,6 +57,20 @@ void DocumentSession::open(const QString &path, const TextFormat &format, QByteA
     // The document and the text kept for writing back share one copy.
     setEditorText(m_editor, text);
     setFile(path, format, std::move(bytes), std::move(text), snapshot);
+    emit textReplaced();
+}
+
+void DocumentSession::restore(const QString &path, const TextFormat &format, const QString &text)
+{
+    DiskSnapshot snapshot = statSnapshot(path);
+    QByteArray bytes;
+    DiskFailure failure;
+    if (snapshot.exists && readWholeFile(path, &bytes, &failure))
+        snapshot.hash = contentHash(bytes);
+    setEditorText(m_editor, text);
+    // Nothing on disk holds this text: no bytes to write back unedited.
+    setFile(path, format, QByteArray(), QString(), snapshot);
+    document()->setModified(true);
     emit textReplaced();
 }
 
@@ -120,6 +135,14 @@ void DocumentSession::fileNoticed(const QString &)
     m_settle->start();
 }
 
+// A change noticed while the user works in another program is asked about
+// when they come back to the window, which looks at the file then.
+void DocumentSession::settled()
+{
+    if (m_editor->window()->isActiveWindow())
+        checkDisk();
+}
+
 std::optional<DocumentSession::DiskChange> DocumentSession::diskChange(DiskSnapshot *current)
 {
     DiskSnapshot now = statSnapshot(m_path);
@@ -149,8 +172,9 @@ void DocumentSession::checkDisk()
 {
     if (m_path.isEmpty())
         return;
-    // Our own save writes the file; a check during a question waits for its answer.
-    if (m_saving || m_checking) {
+    // Our own save writes the file; a check during a question or a dialog
+    // waits for its answer.
+    if (m_saving || m_checking || QApplication::activeModalWidget()) {
         m_recheck = true;
         return;
     }
