@@ -222,20 +222,11 @@ bool DocumentFiles::restoreDocument(const QString &path, const TextFormat &forma
 {
     if (!settleChanges())
         return false;
-    // The file as it is now: only a later change of it is asked about.
-    DiskSnapshot snapshot = statSnapshot(path);
-    QByteArray bytes;
-    DiskFailure failure;
-    if (snapshot.exists && readWholeFile(path, &bytes, &failure))
-        snapshot.hash = contentHash(bytes);
     QString held = text;
     m_placeholders = countEditorBreakers(held) > 0 && canUsePlaceholders(held);
     if (m_placeholders)
         putPlaceholders(held);
-    // No bytes of the file stand for this text: saving encodes it.
-    m_session->open(path, format, QByteArray(), QString(), snapshot);
-    setEditorText(m_editor, held);
-    m_session->document()->setModified(true);
+    m_session->restore(path, format, held);
     return true;
 }
 
