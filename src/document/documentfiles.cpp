@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "document/documentfiles.h"
 
+#include "window/messagebox.h"
+
 #include "core/window/apptitle.h"
 #include "window/commondialog.h"
 #include "core/document/diskfile.h"
@@ -16,7 +18,6 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QStatusBar>
 
 #include <sys/stat.h>
@@ -30,67 +31,52 @@ class MessageBoxes : public DocumentFiles::Backend
 public:
     DocumentFiles::Answer askToSave(QWidget *parent, const QString &question) override
     {
-        QMessageBox box(QMessageBox::Question, appTitle.toString(), question, QMessageBox::NoButton, parent);
-        QPushButton *save = box.addButton(u"保存する"_s, QMessageBox::AcceptRole);
-        QPushButton *discard = box.addButton(u"保存しない"_s, QMessageBox::DestructiveRole);
-        QPushButton *cancel = box.addButton(u"キャンセル"_s, QMessageBox::RejectRole);
-        box.setDefaultButton(save);
-        box.setEscapeButton(cancel);
-        box.exec();
-        if (box.clickedButton() == save)
-            return DocumentFiles::Answer::Save;
-        if (box.clickedButton() == discard)
-            return DocumentFiles::Answer::Discard;
-        return DocumentFiles::Answer::Cancel;
+        static constexpr DocumentFiles::Answer answers[]{DocumentFiles::Answer::Save, DocumentFiles::Answer::Discard,
+                                                        DocumentFiles::Answer::Cancel};
+        return answers[askChoice(parent, QMessageBox::Question, question,
+                                 {{u"保存する"_s, QMessageBox::AcceptRole},
+                                  {u"保存しない"_s, QMessageBox::DestructiveRole},
+                                  {u"キャンセル"_s, QMessageBox::RejectRole}},
+                                 0, 2)];
     }
 
     bool askToSaveAsUtf8(QWidget *parent, const QString &question) override
     {
-        QMessageBox box(QMessageBox::Warning, appTitle.toString(), question, QMessageBox::NoButton, parent);
-        QPushButton *utf8 = box.addButton(u"UTF-8 で保存する"_s, QMessageBox::AcceptRole);
-        QPushButton *cancel = box.addButton(u"キャンセル"_s, QMessageBox::RejectRole);
-        box.setDefaultButton(cancel);
-        box.setEscapeButton(cancel);
-        box.exec();
-        return box.clickedButton() == utf8;
+        return askChoice(parent, QMessageBox::Warning, question,
+                         {{u"UTF-8 で保存する"_s, QMessageBox::AcceptRole}, {u"キャンセル"_s, QMessageBox::RejectRole}}, 1, 1)
+            == 0;
     }
 
     void showError(QWidget *parent, const QString &message) override
     {
-        QMessageBox box(QMessageBox::Critical, appTitle.toString(), message, QMessageBox::NoButton, parent);
-        box.setEscapeButton(box.addButton(u"OK"_s, QMessageBox::AcceptRole));
-        box.exec();
+        showMessage(parent, QMessageBox::Critical, message);
     }
 
+    // Reloading an edited page loses the edits: there keeping them is the default.
     bool askToReload(QWidget *parent, const QString &question, bool modified) override
     {
-        QMessageBox box(modified ? QMessageBox::Warning : QMessageBox::Question, appTitle.toString(), question,
-                        QMessageBox::NoButton, parent);
-        QPushButton *reload = box.addButton(modified ? u"読み込み直す（編集を破棄）"_s : u"読み込み直す"_s,
-                                            modified ? QMessageBox::DestructiveRole : QMessageBox::AcceptRole);
-        QPushButton *keep = box.addButton(modified ? u"編集を残す"_s : u"このままにする"_s, QMessageBox::RejectRole);
-        box.setDefaultButton(modified ? keep : reload);
-        box.setEscapeButton(keep);
-        box.exec();
-        return box.clickedButton() == reload;
+        if (modified)
+            return askChoice(parent, QMessageBox::Warning, question,
+                             {{u"読み込み直す（編集を破棄）"_s, QMessageBox::DestructiveRole},
+                              {u"編集を残す"_s, QMessageBox::RejectRole}},
+                             1, 1)
+                == 0;
+        return askChoice(parent, QMessageBox::Question, question,
+                         {{u"読み込み直す"_s, QMessageBox::AcceptRole}, {u"このままにする"_s, QMessageBox::RejectRole}}, 0, 1)
+            == 0;
     }
 
     bool askToOverwrite(QWidget *parent, const QString &question) override
     {
-        QMessageBox box(QMessageBox::Warning, appTitle.toString(), question, QMessageBox::NoButton, parent);
-        QPushButton *overwrite = box.addButton(u"上書き保存する"_s, QMessageBox::DestructiveRole);
-        QPushButton *cancel = box.addButton(u"キャンセル"_s, QMessageBox::RejectRole);
-        box.setDefaultButton(cancel);
-        box.setEscapeButton(cancel);
-        box.exec();
-        return box.clickedButton() == overwrite;
+        return askChoice(parent, QMessageBox::Warning, question,
+                         {{u"上書き保存する"_s, QMessageBox::DestructiveRole}, {u"キャンセル"_s, QMessageBox::RejectRole}},
+                         1, 1)
+            == 0;
     }
 
     void showWarning(QWidget *parent, const QString &message) override
     {
-        QMessageBox box(QMessageBox::Warning, appTitle.toString(), message, QMessageBox::NoButton, parent);
-        box.setEscapeButton(box.addButton(u"OK"_s, QMessageBox::AcceptRole));
-        box.exec();
+        showMessage(parent, QMessageBox::Warning, message);
     }
 };
 
