@@ -3,6 +3,7 @@
 // a keystroke and a snippet insertion in the middle, and reading the text back.
 #include "editor/sourceeditor.h"
 #include "editor/editortext.h"
+#include "editor/pagefiller.h"
 #include "core/document/lineends.h"
 #include "largedocument.h"
 
@@ -45,6 +46,10 @@ int main(int argc, char *argv[])
     timer.start();
     setEditorText(&editor, document);
     editor.viewport()->repaint();
+    const double firstScreenMs = timer.nsecsElapsed() / 1e6;
+    // The rest goes in between events, as in the running program.
+    while (pageFiller(&editor))
+        QApplication::processEvents();
     const double loadMs = timer.nsecsElapsed() / 1e6;
 
     QTextCursor middle(editor.document()->findBlockByNumber(editor.blockCount() / 2));
@@ -76,7 +81,8 @@ int main(int argc, char *argv[])
 
     const long peakKiB = peakMemoryKiB();
     std::printf("document            %8.1f MB (UTF-8), %d lines\n", bytes / 1048576.0, editor.blockCount());
-    std::printf("load                %8.1f ms   (target <= 1000)\n", loadMs);
+    std::printf("load                %8.1f ms   (target <= 1000), the first screen after %.1f ms\n", loadMs,
+                firstScreenMs);
     std::printf("keystroke, worst    %8.2f ms   (target <= 16), middle of a centred paragraph\n", worstKeyMs);
     std::printf("insertion, worst    %8.2f ms   (target <= 16), 7-line snippet in the middle\n", worstInsertMs);
     std::printf("read back (CR LF)   %8.1f ms   (target <= 300), %lld characters\n", readMs, qlonglong(readBack.size()));

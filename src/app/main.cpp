@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "document/documentfiles.h"
 #include "app/mainwindow.h"
+#include "core/document/memorypolicy.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -9,6 +10,7 @@
 
 int main(int argc, char *argv[])
 {
+    giveLargeBlocksBack();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tagpot"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/tagpot.svg")));

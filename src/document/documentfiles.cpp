@@ -6,12 +6,15 @@
 #include "core/document/diskfile.h"
 #include "editor/editortext.h"
 #include "core/document/filemessages.h"
+#include "editor/pagefiller.h"
 #include "editor/sourceeditor.h"
 
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMessageBox>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QStatusBar>
 
@@ -70,10 +73,17 @@ DocumentFiles::DocumentFiles(QMainWindow *window, SourceEditor *editor, CommonDi
     , m_editor(editor)
     , m_dialog(dialog)
     , m_status(new QLabel(window))
+    , m_loading(new QProgressBar(window))
     , m_backend(std::make_unique<MessageBoxes>())
 {
     m_status->setObjectName(u"fileFormat"_s);
     m_window->statusBar()->addPermanentWidget(m_status);
+    m_loading->setObjectName(u"loadProgress"_s);
+    m_loading->setRange(0, 1000);
+    m_loading->setMaximumWidth(200);
+    m_loading->setFormat(u"読み込み中 %p%"_s);
+    m_loading->hide();
+    m_window->statusBar()->addWidget(m_loading);
     connect(m_editor, &SourceEditor::modificationChanged, m_window, &QWidget::setWindowModified);
     updateCaption();
     updateStatus();
@@ -133,8 +143,18 @@ bool DocumentFiles::load(const QString &path)
     if (!settleChanges())
         return false;
     m_strOpen = path;
-    setEditorText(m_editor, read.text);
-    m_disk = Disk{read.format, std::move(bytes), std::move(read.text)};
+    // A page of many megabytes goes into the editor a piece at a time, which
+    // works out its fingerprint on the way. Its bytes are let go when writing
+    // its text gives them back: the page is not held twice over.
+    if (read.text.size() >= PageFiller::piecewiseFrom && writesBack(read.text, read.format, bytes))
+        bytes = QByteArray();
+    const bool inPieces = PageFiller::takesPieces(read.text);
+    m_disk = Disk{read.format, std::move(bytes), inPieces ? TextFingerprint() : fingerprintOf(read.text)};
+    PageFiller *filler = setEditorText(m_editor, std::move(read.text));
+    if (filler) {
+        connect(filler, &PageFiller::filled, this, [this](const TextFingerprint &text) { m_disk.text = text; });
+        showFilling(filler);
+    }
     showDocument(path);
     return true;
 }
@@ -150,10 +170,12 @@ bool DocumentFiles::saveDocument()
     const QString text = editorText(m_editor);
     TextFormat format = m_disk.format;
     QByteArray bytes;
-    if (holdsText(text, m_disk.text)) {
-        // Unedited, the file's own bytes go back: where an encoding has two
-        // codes for one character (NEC and IBM kanji in Shift_JIS), or lines
-        // end in mixed styles, encoding the text again would change bytes.
+    // Unedited, the file's own bytes go back: where an encoding has two codes
+    // for one character (NEC and IBM kanji in Shift_JIS), or lines end in
+    // mixed styles, encoding the text again would change bytes. Bytes that
+    // were let go are the ones encoding the text gives.
+    const bool fileBytes = fingerprintOf(text) == m_disk.text && !m_disk.bytes.isEmpty();
+    if (fileBytes) {
         bytes = m_disk.bytes;
     } else {
         WrittenText written = writeText(text, format);
@@ -180,7 +202,7 @@ bool DocumentFiles::saveDocument()
         return false;
     }
     m_strNewFile = path;
-    m_disk = Disk{format, std::move(bytes), text};
+    m_disk = Disk{format, fileBytes ? std::move(bytes) : QByteArray(), fingerprintOf(text)};
     m_editor->document()->setModified(false);
     showDocument(path);
     return true;
@@ -215,6 +237,20 @@ bool DocumentFiles::settleChanges()
         break;
     }
     return false;
+}
+
+// A page that takes more than half a second to go in shows how far it is.
+void DocumentFiles::showFilling(PageFiller *filler)
+{
+    QElapsedTimer started;
+    started.start();
+    connect(filler, &PageFiller::progressed, m_loading, [this, started](qsizetype done, qsizetype total) {
+        if (started.elapsed() < 500)
+            return;
+        m_loading->setValue(int(done * 1000 / std::max<qsizetype>(total, 1)));
+        m_loading->show();
+    });
+    connect(filler, &PageFiller::finished, m_loading, &QWidget::hide);
 }
 
 void DocumentFiles::showDocument(const QString &path)

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/document/textfile.h"
+#include "core/document/textfingerprint.h"
 
 #include <QByteArray>
 #include <QObject>
@@ -11,8 +12,10 @@
 #include <memory>
 
 class CommonDialog;
+class PageFiller;
 class QLabel;
 class QMainWindow;
+class QProgressBar;
 class QWidget;
 class SourceEditor;
 
@@ -74,11 +77,12 @@ private:
     // The document as its file holds it: what was last read or written.
     struct Disk {
         TextFormat format;
-        QByteArray bytes;
-        QString text;
+        QByteArray bytes;     // empty when writing the text gives them back
+        TextFingerprint text;
     };
 
     bool settleChanges();
+    void showFilling(PageFiller *filler);
     bool load(const QString &path);
     void showDocument(const QString &path);
     void updateCaption();
@@ -88,6 +92,7 @@ private:
     SourceEditor *m_editor;
     CommonDialog *m_dialog;
     QLabel *m_status;
+    QProgressBar *m_loading;
     std::unique_ptr<Backend> m_backend;
     Disk m_disk;
     QString m_strOpen;

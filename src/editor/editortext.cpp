@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/editortext.h"
 
+#include "editor/pagefiller.h"
+
 #include <QPlainTextDocumentLayout>
 #include <QPlainTextEdit>
 #include <QTextCursor>
@@ -8,8 +10,20 @@
 
 #include <algorithm>
 
-void setEditorText(QPlainTextEdit *editor, const QString &text)
+PageFiller *pageFiller(const QPlainTextEdit *editor)
 {
+    const auto fillers = editor->findChildren<PageFiller *>(Qt::FindDirectChildrenOnly);
+    for (PageFiller *filler : fillers) {
+        if (filler->isFilling())
+            return filler;
+    }
+    return nullptr;
+}
+
+PageFiller *setEditorText(QPlainTextEdit *editor, QString text)
+{
+    if (PageFiller *filling = pageFiller(editor))
+        filling->abandon();
     QTextDocument *old = editor->document();
     // The editor deletes only the document it made itself, and does so at once.
     const bool oldIsOurs = old->parent() == editor;
@@ -23,7 +37,10 @@ void setEditorText(QPlainTextEdit *editor, const QString &text)
         delete old;
     // Filled once it is the editor's own, in one edit block: a document filled
     // first and handed over afterwards takes half as much memory again.
-    if (!text.isEmpty()) {
+    PageFiller *filler = nullptr;
+    if (PageFiller::takesPieces(text)) {
+        filler = new PageFiller(editor, std::move(text));
+    } else if (!text.isEmpty()) {
         QTextCursor block(document);
         block.beginEditBlock();
         document->setPlainText(text);
@@ -32,26 +49,14 @@ void setEditorText(QPlainTextEdit *editor, const QString &text)
     document->setModified(false);
     // A page opens at its top.
     editor->setTextCursor(QTextCursor(document));
+    return filler;
 }
 
 QString editorText(const QPlainTextEdit *editor)
 {
+    if (PageFiller *filling = pageFiller(editor))
+        filling->finish();
     QString text = editor->document()->toRawText();
     std::replace(text.begin(), text.end(), QChar(QChar::ParagraphSeparator), QChar(u'\n'));
     return text;
-}
-
-bool holdsText(QStringView shown, QStringView text)
-{
-    if (shown == text)
-        return true;
-    if (shown.size() != text.size())
-        return false;
-    for (qsizetype i = 0; i < shown.size(); ++i) {
-        const char16_t a = shown[i].unicode();
-        const char16_t b = text[i].unicode();
-        if (a != b && !(a == u'\n' && (b == QChar::ParagraphSeparator || b == 0xFDD0 || b == 0xFDD1)))
-            return false;
-    }
-    return true;
 }

@@ -79,7 +79,21 @@ bool readWholeFile(const QString &path, QByteArray *bytes, DiskFailure *failure)
         fail(failure, explainSystemReason(file.errorString()));
         return false;
     }
-    QByteArray read = file.readAll();
+    // Read into one buffer of the file's size: growing it as readAll() does
+    // leaves holes the size of the page in the program's memory.
+    QByteArray read(file.size(), Qt::Uninitialized);
+    qint64 got = 0;
+    while (got < read.size()) {
+        const qint64 n = file.read(read.data() + got, read.size() - got);
+        if (n <= 0)
+            break;
+        got += n;
+    }
+    // A file that grew while it was read comes in whole all the same.
+    if (got == read.size() && !file.atEnd())
+        read += file.readAll();
+    else
+        read.truncate(got);
     if (file.error() != QFileDevice::NoError) {
         fail(failure, explainSystemReason(file.errorString()));
         return false;
