@@ -19,7 +19,6 @@
 #include <QStandardPaths>
 
 #include <cstdio>
-#include <malloc.h>
 #include <ctime>
 
 // CPU time, which the other programs on a shared machine do not inflate.
@@ -107,24 +106,5 @@ int main(int argc, char *argv[])
 
     std::printf("  CPU alone: read %.1f ms, detect and decode %.1f ms, fingerprint %.1f ms\n", readMs, decodeMs,
                 fingerprintMs);
-    if (qEnvironmentVariableIsSet("SHOW_SMAPS")) {
-        malloc_stats();
-        std::printf("rss before trim %ld\n", statusKiB("VmRSS:"));
-        malloc_trim(0);
-        std::printf("rss after trim %ld\n", statusKiB("VmRSS:"));
-        malloc_stats();
-        QFile smaps(QStringLiteral("/proc/self/smaps_rollup"));
-        smaps.open(QIODevice::ReadOnly);
-        std::printf("%s\n", smaps.readAll().constData());
-        QFile maps(QStringLiteral("/proc/self/smaps"));
-        maps.open(QIODevice::ReadOnly);
-        QByteArray name;
-        for (const QByteArray &line : maps.readAll().split('\n')) {
-            if (!line.isEmpty() && !line.startsWith("Rss") && line.contains('-') && !line.contains(':')) name = line;
-            else if (line.contains('-') && line.split(' ').size() > 4 && line.at(0) != 'R') name = line;
-            if (line.startsWith("Rss:") && line.mid(4).trimmed().split(' ').first().toLong() > 1024)
-                std::printf("%s  %s\n", line.constData(), name.constData());
-        }
-    }
     return 0;
 }
