@@ -3,6 +3,7 @@
 // the document commands, and times iconv on the same files for comparison.
 #include "window/commondialog.h"
 #include "document/documentfiles.h"
+#include "document/documentsession.h"
 #include "editor/editortext.h"
 #include "editor/pagefiller.h"
 #include "editor/sourceeditor.h"
@@ -42,6 +43,9 @@ public:
     DocumentFiles::Answer askToSave(QWidget *, const QString &) override { return DocumentFiles::Answer::Discard; }
     bool askToSaveAsUtf8(QWidget *, const QString &) override { return false; }
     void showError(QWidget *, const QString &message) override { std::fprintf(stderr, "error: %s\n", qPrintable(message)); }
+    bool askToReload(QWidget *, const QString &, bool) override { return false; }
+    bool askToOverwrite(QWidget *, const QString &) override { return false; }
+    void showWarning(QWidget *, const QString &message) override { std::fprintf(stderr, "warning: %s\n", qPrintable(message)); }
 };
 
 // A hand-written page of markup, hiragana, kanji, katakana, half-width
@@ -117,7 +121,8 @@ void run(const QTemporaryDir &dir, const char *label, const QString &name, const
     auto *editor = new SourceEditor(&window);
     window.setCentralWidget(editor);
     auto *dialog = new CommonDialog(&window);
-    auto *files = new DocumentFiles(&window, editor, dialog);
+    auto *session = new DocumentSession(editor, &window);
+    auto *files = new DocumentFiles(&window, editor, dialog, session);
     dialog->setBackend(std::make_unique<SaveTo>(saved));
     files->setBackend(std::make_unique<NoQuestions>());
     window.resize(1000, 700);

@@ -5,6 +5,10 @@
 #include "core/window/apptitle.h"
 #include "window/commondialog.h"
 #include "document/documentfiles.h"
+#include "document/documentsession.h"
+#include "document/filedrop.h"
+#include "document/recentfiles.h"
+#include "core/settings/settingkeys.h"
 #include "core/window/editorlayout.h"
 #include "window/menushortcutfilter.h"
 #include "window/settingsdialog.h"
@@ -41,6 +45,7 @@ MainWindow::MainWindow(QWidget *parent)
     setTabOrder();
     connectCommands();
     loadForm();
+    rememberBetweenRuns();
 }
 
 MainWindow::~MainWindow() = default;
@@ -51,6 +56,15 @@ QMenu *MainWindow::addMenu(const QString &name, const QString &caption)
     menu->setObjectName(name);
     menu->menuAction()->setObjectName(name);
     return menu;
+}
+
+QMenu *MainWindow::addSubmenu(QMenu *menu, const QString &name, const QString &caption)
+{
+    QMenu *submenu = menu->addMenu(caption);
+    submenu->setObjectName(name);
+    submenu->menuAction()->setObjectName(name);
+    submenu->menuAction()->setEnabled(false);
+    return submenu;
 }
 
 // Items start disabled: each command enables its item when it is wired.
@@ -69,6 +83,7 @@ void MainWindow::createMenus()
     addItem(file, u"new"_s, u"新規作成(&N)"_s, QKeySequence(u"Ctrl+N"_s));
     addItem(file, u"open"_s, u"開く(O)"_s, QKeySequence(u"Ctrl+O"_s));
     addItem(file, u"save"_s, u"保存(&S)"_s, QKeySequence(u"Ctrl+S"_s));
+    addSubmenu(file, u"mnuRecent"_s, u"最近使ったファイル(&R)"_s);
     file->addSeparator()->setObjectName(u"bar1"_s);
     addItem(file, u"exit"_s, u"終了(&X)"_s);
 
@@ -113,7 +128,8 @@ void MainWindow::wire(const QString &name, Receiver *receiver, Slot slot)
 
 void MainWindow::connectCommands()
 {
-    m_files = new DocumentFiles(this, m_source, m_commonDialog);
+    m_session = new DocumentSession(m_source, this);
+    m_files = new DocumentFiles(this, m_source, m_commonDialog, m_session);
     wire(u"new"_s, m_files, &DocumentFiles::newDocument);
     wire(u"open"_s, m_files, &DocumentFiles::openDocument);
     wire(u"save"_s, m_files, &DocumentFiles::saveDocument);
@@ -183,6 +199,27 @@ void MainWindow::loadForm()
     m_launcher = new ToolLauncher(this, statusBar(), item(u"mnuPLK"_s), item(u"mnuFNK"_s), item(u"mnuTMS"_s));
 }
 
+// What the user chose in earlier runs: the editor font, the window's size
+// and place, the recent files. A first start keeps the designed state.
+void MainWindow::rememberBetweenRuns()
+{
+    const QString fontName = Settings::editorFontName.value();
+    const double fontSize = Settings::editorFontSize.value();
+    if (!fontName.isEmpty() && fontSize > 0)
+        m_view->useFont(fontName, fontSize);
+    connect(m_view, &ViewSettings::fontChosen, this, [](const QString &name, double size) {
+        Settings::editorFontName.setValue(name);
+        Settings::editorFontSize.setValue(size);
+    });
+
+    const QByteArray geometry = Settings::windowGeometry.value();
+    if (!geometry.isEmpty())
+        restoreGeometry(geometry);
+
+    m_recent = new RecentFiles(findChild<QMenu *>(u"mnuRecent"_s), m_session, m_files, this);
+    new FileDrop(m_files, {this, m_source->viewport()}, this);
+}
+
 // Only the editor follows the window; its left and top edges stay put.
 void MainWindow::layoutEditor()
 {
@@ -200,10 +237,12 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 // Closing the window asks about unsaved changes first, like Exit.
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    if (m_files->queryClose())
-        event->accept();
-    else
+    if (!m_files->queryClose()) {
         event->ignore();
+        return;
+    }
+    Settings::windowGeometry.setValue(saveGeometry());
+    event->accept();
 }
 
 void MainWindow::changeEvent(QEvent *event)

@@ -5,7 +5,9 @@
 
 class CommonDialog;
 class DocumentFiles;
+class DocumentSession;
 class PalettePanel;
+class RecentFiles;
 class SettingsDialog;
 class SourceEditor;
 class ToolLauncher;
@@ -24,6 +26,8 @@ public:
     CommonDialog *commonDialog() const { return m_commonDialog; }
     ViewSettings *viewSettings() const { return m_view; }
     DocumentFiles *documentFiles() const { return m_files; }
+    // The open page: its path, format and state, with signals to follow them.
+    DocumentSession *documentSession() const { return m_session; }
     SettingsDialog *settingsDialog() const { return m_settingsDialog; }
 
 protected:
@@ -38,12 +42,14 @@ private:
     void connectCommands();
     void loadForm();
     void layoutEditor();
+    void rememberBetweenRuns();
 
     QAction *item(const QString &name) const;
     template<typename Receiver, typename Slot>
     void wire(const QString &name, Receiver *receiver, Slot slot);
 
     QMenu *addMenu(const QString &name, const QString &caption);
+    QMenu *addSubmenu(QMenu *menu, const QString &name, const QString &caption);
     QAction *addItem(QMenu *menu, const QString &name, const QString &caption, const QKeySequence &shortcut = {});
 
     QWidget *m_client = nullptr;
@@ -51,6 +57,8 @@ private:
     PalettePanel *m_palette = nullptr;
     CommonDialog *m_commonDialog = nullptr;
     DocumentFiles *m_files = nullptr;
+    DocumentSession *m_session = nullptr;
+    RecentFiles *m_recent = nullptr;
     ViewSettings *m_view = nullptr;
     ToolLauncher *m_launcher = nullptr;
     SettingsDialog *m_settingsDialog = nullptr;

@@ -4,12 +4,14 @@
 #include "core/window/apptitle.h"
 #include "window/commondialog.h"
 #include "core/document/diskfile.h"
+#include "core/document/disksnapshot.h"
 #include "editor/editortext.h"
 #include "core/document/filemessages.h"
 #include "editor/pagefiller.h"
 #include "editor/sourceeditor.h"
 
 #include <QElapsedTimer>
+#include <QEvent>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMainWindow>
@@ -58,6 +60,37 @@ public:
         box.setEscapeButton(box.addButton(u"OK"_s, QMessageBox::AcceptRole));
         box.exec();
     }
+
+    bool askToReload(QWidget *parent, const QString &question, bool modified) override
+    {
+        QMessageBox box(modified ? QMessageBox::Warning : QMessageBox::Question, appTitle.toString(), question,
+                        QMessageBox::NoButton, parent);
+        QPushButton *reload = box.addButton(modified ? u"読み込み直す（編集を破棄）"_s : u"読み込み直す"_s,
+                                            modified ? QMessageBox::DestructiveRole : QMessageBox::AcceptRole);
+        QPushButton *keep = box.addButton(modified ? u"編集を残す"_s : u"このままにする"_s, QMessageBox::RejectRole);
+        box.setDefaultButton(modified ? keep : reload);
+        box.setEscapeButton(keep);
+        box.exec();
+        return box.clickedButton() == reload;
+    }
+
+    bool askToOverwrite(QWidget *parent, const QString &question) override
+    {
+        QMessageBox box(QMessageBox::Warning, appTitle.toString(), question, QMessageBox::NoButton, parent);
+        QPushButton *overwrite = box.addButton(u"上書き保存する"_s, QMessageBox::DestructiveRole);
+        QPushButton *cancel = box.addButton(u"キャンセル"_s, QMessageBox::RejectRole);
+        box.setDefaultButton(cancel);
+        box.setEscapeButton(cancel);
+        box.exec();
+        return box.clickedButton() == overwrite;
+    }
+
+    void showWarning(QWidget *parent, const QString &message) override
+    {
+        QMessageBox box(QMessageBox::Warning, appTitle.toString(), message, QMessageBox::NoButton, parent);
+        box.setEscapeButton(box.addButton(u"OK"_s, QMessageBox::AcceptRole));
+        box.exec();
+    }
 };
 
 bool declaresCharset(QStringView text)
@@ -67,11 +100,12 @@ bool declaresCharset(QStringView text)
 
 } // namespace
 
-DocumentFiles::DocumentFiles(QMainWindow *window, SourceEditor *editor, CommonDialog *dialog)
+DocumentFiles::DocumentFiles(QMainWindow *window, SourceEditor *editor, CommonDialog *dialog, DocumentSession *session)
     : QObject(window)
     , m_window(window)
     , m_editor(editor)
     , m_dialog(dialog)
+    , m_session(session)
     , m_status(new QLabel(window))
     , m_loading(new QProgressBar(window))
     , m_backend(std::make_unique<MessageBoxes>())
@@ -84,7 +118,13 @@ DocumentFiles::DocumentFiles(QMainWindow *window, SourceEditor *editor, CommonDi
     m_loading->setFormat(u"読み込み中 %p%"_s);
     m_loading->hide();
     m_window->statusBar()->addWidget(m_loading);
-    connect(m_editor, &SourceEditor::modificationChanged, m_window, &QWidget::setWindowModified);
+    connect(m_session, &DocumentSession::pathChanged, this, &DocumentFiles::updateCaption);
+    connect(m_session, &DocumentSession::pathChanged, m_dialog, &CommonDialog::setFileName);
+    connect(m_session, &DocumentSession::formatChanged, this, &DocumentFiles::updateStatus);
+    connect(m_session, &DocumentSession::modificationChanged, m_window, &QWidget::setWindowModified);
+    connect(m_session, &DocumentSession::changedOnDisk, this, &DocumentFiles::changedOnDisk);
+    // Coming back to the window is when a change made elsewhere shows.
+    m_window->installEventFilter(this);
     updateCaption();
     updateStatus();
 }
@@ -96,16 +136,18 @@ void DocumentFiles::setBackend(std::unique_ptr<Backend> backend)
     m_backend = std::move(backend);
 }
 
+bool DocumentFiles::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_window && event->type() == QEvent::WindowActivate)
+        m_session->checkDisk();
+    return QObject::eventFilter(watched, event);
+}
+
 void DocumentFiles::newDocument()
 {
     if (!settleChanges())
         return;
-    setEditorText(m_editor, QString());
-    m_disk = Disk{};
-    m_dialog->setFileName(QString());
-    m_captionPath.clear();
-    updateCaption();
-    updateStatus();
+    m_session->startNew();
 }
 
 bool DocumentFiles::openDocument()
@@ -117,18 +159,35 @@ bool DocumentFiles::openDocument()
         return false;
     const QString path = m_dialog->fileName();
     m_dialog->setFileName(previous);
-    return load(path);
+    return load(path, true);
 }
 
 bool DocumentFiles::openPath(const QString &path)
 {
-    return load(QFileInfo(path).absoluteFilePath());
+    return load(QFileInfo(path).absoluteFilePath(), true);
+}
+
+bool DocumentFiles::openRecent(const QString &path)
+{
+    if (!QFileInfo::exists(path)) {
+        m_backend->showError(m_window, recentMissingMessage(path));
+        return false;
+    }
+    return openPath(path);
+}
+
+bool DocumentFiles::reloadDocument()
+{
+    return !m_session->path().isEmpty() && load(m_session->path(), false);
 }
 
 // The file is read and decoded before the question about unsaved changes: a
 // file that cannot be opened costs the user no decision.
-bool DocumentFiles::load(const QString &path)
+bool DocumentFiles::load(const QString &path, bool askFirst)
 {
+    // Taken before reading: a change made while the file is read shows as a
+    // change at the next look.
+    DiskSnapshot snapshot = statSnapshot(path);
     QByteArray bytes;
     DiskFailure failure;
     if (!readWholeFile(path, &bytes, &failure)) {
@@ -140,22 +199,12 @@ bool DocumentFiles::load(const QString &path)
         m_backend->showError(m_window, refusedMessage(path, read.refusal, read.format));
         return false;
     }
-    if (!settleChanges())
+    if (askFirst && !settleChanges())
         return false;
-    m_strOpen = path;
-    // A page of many megabytes goes into the editor a piece at a time, which
-    // works out its fingerprint on the way. Its bytes are let go when writing
-    // its text gives them back: the page is not held twice over.
-    if (read.text.size() >= PageFiller::piecewiseFrom && writesBack(read.text, read.format, bytes))
-        bytes = QByteArray();
-    const bool inPieces = PageFiller::takesPieces(read.text);
-    m_disk = Disk{read.format, std::move(bytes), inPieces ? TextFingerprint() : fingerprintOf(read.text)};
-    PageFiller *filler = setEditorText(m_editor, std::move(read.text));
-    if (filler) {
-        connect(filler, &PageFiller::filled, this, [this](const TextFingerprint &text) { m_disk.text = text; });
+    snapshot.hash = contentHash(bytes);
+    m_session->open(path, read.format, std::move(bytes), std::move(read.text), snapshot);
+    if (PageFiller *filler = pageFiller(m_editor))
         showFilling(filler);
-    }
-    showDocument(path);
     return true;
 }
 
@@ -166,17 +215,19 @@ bool DocumentFiles::saveDocument()
         return false;
     const QString path = m_dialog->fileName();
     m_dialog->setFileName(previous);
+    if (!confirmOverwrite(path))
+        return false;
 
     const QString text = editorText(m_editor);
-    TextFormat format = m_disk.format;
+    TextFormat format = m_session->format();
     QByteArray bytes;
     // Unedited, the file's own bytes go back: where an encoding has two codes
     // for one character (NEC and IBM kanji in Shift_JIS), or lines end in
     // mixed styles, encoding the text again would change bytes. Bytes that
     // were let go are the ones encoding the text gives.
-    const bool fileBytes = fingerprintOf(text) == m_disk.text && !m_disk.bytes.isEmpty();
+    const bool fileBytes = fingerprintOf(text) == m_session->diskText() && !m_session->diskBytes().isEmpty();
     if (fileBytes) {
-        bytes = m_disk.bytes;
+        bytes = m_session->diskBytes();
     } else {
         WrittenText written = writeText(text, format);
         if (!written.ok()) {
@@ -197,15 +248,50 @@ bool DocumentFiles::saveDocument()
 
     const bool oldFileKept = QFileInfo(path).isFile();
     DiskFailure failure;
-    if (!writeFileSafely(path, bytes, &failure)) {
+    m_session->setSaving(true);
+    const bool written = writeFileSafely(path, bytes, &failure);
+    DiskSnapshot snapshot = statSnapshot(path);
+    m_session->setSaving(false);
+    if (!written) {
         m_backend->showError(m_window, saveFailedMessage(path, failure.reason, oldFileKept));
         return false;
     }
-    m_strNewFile = path;
-    m_disk = Disk{format, fileBytes ? std::move(bytes) : QByteArray(), fingerprintOf(text)};
-    m_editor->document()->setModified(false);
-    showDocument(path);
+    snapshot.hash = contentHash(bytes);
+    m_session->saved(path, format, fileBytes ? std::move(bytes) : QByteArray(), text, snapshot);
     return true;
+}
+
+// Writing over the page's own file asks first when another program changed
+// it since it was read or saved: that change would be lost. A file that is
+// gone is simply written anew.
+bool DocumentFiles::confirmOverwrite(const QString &path)
+{
+    if (m_session->path().isEmpty())
+        return true;
+    const DiskSnapshot target = statSnapshot(path);
+    const DiskSnapshot &ours = m_session->snapshot();
+    const bool ownFile = path == m_session->path()
+        || (target.exists && ours.exists && target.device == ours.device && target.inode == ours.inode);
+    if (!ownFile || !target.exists)
+        return true;
+    // Compared with the page's own file, wherever the dialog's name led.
+    if (m_session->diskChange() != DocumentSession::DiskChange::Changed)
+        return true;
+    return m_backend->askToOverwrite(m_window, overwriteChangedQuestion(path));
+}
+
+void DocumentFiles::changedOnDisk(DocumentSession::DiskChange change)
+{
+    const QString path = m_session->path();
+    if (change == DocumentSession::DiskChange::Deleted) {
+        // The text is now held nowhere else: closing asks about it.
+        m_session->markDeleted();
+        m_backend->showWarning(m_window, deletedOnDiskMessage(path));
+        return;
+    }
+    const bool modified = m_session->isModified();
+    if (m_backend->askToReload(m_window, changedOnDiskQuestion(path, modified), modified))
+        reloadDocument();
 }
 
 void DocumentFiles::exitProgram()
@@ -226,9 +312,9 @@ bool DocumentFiles::queryClose()
 // True when the document may be replaced: unchanged, saved, or given up.
 bool DocumentFiles::settleChanges()
 {
-    if (!m_editor->document()->isModified())
+    if (!m_session->isModified())
         return true;
-    switch (m_backend->askToSave(m_window, saveChangesQuestion(m_captionPath))) {
+    switch (m_backend->askToSave(m_window, saveChangesQuestion(m_session->path()))) {
     case Answer::Save:
         return saveDocument();
     case Answer::Discard:
@@ -253,25 +339,19 @@ void DocumentFiles::showFilling(PageFiller *filler)
     connect(filler, &PageFiller::finished, m_loading, &QWidget::hide);
 }
 
-void DocumentFiles::showDocument(const QString &path)
-{
-    m_dialog->setFileName(path);
-    m_captionPath = path;
-    updateCaption();
-    updateStatus();
-}
-
 void DocumentFiles::updateCaption()
 {
     QString caption = appTitle.toString();
-    if (!m_captionPath.isEmpty())
-        caption += u"  - " + QString(m_captionPath).replace(u"[*]"_s, u"[*][*]"_s);
+    const QString path = m_session->path();
+    if (!path.isEmpty())
+        caption += u"  - " + QString(path).replace(u"[*]"_s, u"[*][*]"_s);
     // Qt shows "[*]" as the unsaved-changes mark, or nothing.
     m_window->setWindowTitle(caption + u"[*]");
-    m_window->setWindowModified(m_editor->document()->isModified());
+    m_window->setWindowModified(m_session->isModified());
 }
 
 void DocumentFiles::updateStatus()
 {
-    m_status->setText(u"文字コード: " + formatName(m_disk.format) + u"　改行: " + lineEndName(m_disk.format.lineEnd));
+    const TextFormat &format = m_session->format();
+    m_status->setText(u"文字コード: " + formatName(format) + u"　改行: " + lineEndName(format.lineEnd));
 }

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "core/document/textfile.h"
-#include "core/document/textfingerprint.h"
+#include "document/documentsession.h"
 
 #include <QByteArray>
 #include <QObject>
@@ -22,8 +22,11 @@ class SourceEditor;
 // The filter of the Open and Save dialogs, the first one selected.
 inline constexpr QStringView documentFilter = u"HTMLﾌｧｲﾙ(*.html;*.htm)|*.html;*.htm|TEXTﾌｧｲﾙ(*.txt)|*.txt|すべてのﾌｧｲﾙ(*.*)|*.*";
 
-// The file commands of the main window: new, open, save, exit. The shared
-// dialog's FileName is the only link between them. A document is written
+// The file commands of the main window: new, open, save, exit, and what the
+// user is asked when another program changes the open file. The page itself
+// (path, format, what its file held) is the document session's; the shared
+// dialog's FileName follows its path, so that each Open and Save dialog starts
+// on the page's file. A document is written
 // back in the encoding, byte order mark and line-end style it was read in,
 // and unedited it is written back byte for byte. Unsaved changes are never
 // dropped without a question, and a failed save leaves the old file intact.
@@ -44,25 +47,29 @@ public:
         // True to write UTF-8 instead, false to cancel the save.
         virtual bool askToSaveAsUtf8(QWidget *parent, const QString &question) = 0;
         virtual void showError(QWidget *parent, const QString &message) = 0;
+        // The open file changed on disk: true to read it again. modified: the
+        // unsaved edits would be lost, and keeping them is the default.
+        virtual bool askToReload(QWidget *parent, const QString &question, bool modified) = 0;
+        // True to write over a file another program changed; Cancel is the default.
+        virtual bool askToOverwrite(QWidget *parent, const QString &question) = 0;
+        virtual void showWarning(QWidget *parent, const QString &message) = 0;
     };
 
-    // Sets the dialog's filter, the caption and a status bar showing the
-    // document's encoding and line ends.
-    DocumentFiles(QMainWindow *window, SourceEditor *editor, CommonDialog *dialog);
+    // Sets the caption and a status bar showing the document's encoding and
+    // line ends, both following the session.
+    DocumentFiles(QMainWindow *window, SourceEditor *editor, CommonDialog *dialog, DocumentSession *session);
     ~DocumentFiles() override;
 
     // Opens path (from the command line) as the Open command does after its
     // dialog. False when it was not opened: an error was shown, or the user
     // kept the unsaved changes.
     bool openPath(const QString &path);
+    // Opens a page from the recent files: one that is gone is said so.
+    bool openRecent(const QString &path);
 
     // For the window's close event: true when the window may close, after
     // asking about unsaved changes; false keeps it open.
     bool queryClose();
-
-    const TextFormat &format() const { return m_disk.format; }
-    QString strOpen() const { return m_strOpen; }
-    QString strNewFile() const { return m_strNewFile; }
 
     void setBackend(std::unique_ptr<Backend> backend);
 
@@ -70,33 +77,29 @@ public slots:
     void newDocument();
     bool openDocument();
     bool saveDocument();
+    // Reads the open file again, dropping unsaved edits without a question.
+    bool reloadDocument();
     // Asks about unsaved changes, then closes the main window, which ends the program.
     void exitProgram();
 
-private:
-    // The document as its file holds it: what was last read or written.
-    struct Disk {
-        TextFormat format;
-        QByteArray bytes;     // empty when writing the text gives them back
-        TextFingerprint text;
-    };
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
+private:
     bool settleChanges();
     void showFilling(PageFiller *filler);
-    bool load(const QString &path);
-    void showDocument(const QString &path);
+    bool load(const QString &path, bool askFirst);
+    bool confirmOverwrite(const QString &path);
+    void changedOnDisk(DocumentSession::DiskChange change);
     void updateCaption();
     void updateStatus();
 
     QMainWindow *m_window;
     SourceEditor *m_editor;
     CommonDialog *m_dialog;
+    DocumentSession *m_session;
     QLabel *m_status;
     QProgressBar *m_loading;
     std::unique_ptr<Backend> m_backend;
-    Disk m_disk;
-    QString m_strOpen;
-    QString m_strNewFile;
-    QString m_captionPath;
     bool m_closeSettled = false;
 };

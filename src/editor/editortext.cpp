@@ -3,7 +3,6 @@
 
 #include "editor/pagefiller.h"
 
-#include <QPlainTextDocumentLayout>
 #include <QPlainTextEdit>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -24,27 +23,24 @@ PageFiller *setEditorText(QPlainTextEdit *editor, QString text)
 {
     if (PageFiller *filling = pageFiller(editor))
         filling->abandon();
-    QTextDocument *old = editor->document();
-    // The editor deletes only the document it made itself, and does so at once.
-    const bool oldIsOurs = old->parent() == editor;
-    auto *document = new QTextDocument(editor);
-    document->setDefaultFont(old->defaultFont());
-    document->setDefaultTextOption(old->defaultTextOption());
-    document->setDocumentMargin(old->documentMargin());
-    document->setDocumentLayout(new QPlainTextDocumentLayout(document));
-    editor->setDocument(document);
-    if (oldIsOurs)
-        delete old;
-    // Filled once it is the editor's own, in one edit block: a document filled
-    // first and handed over afterwards takes half as much memory again.
+    QTextDocument *document = editor->document();
+    // Clearing drops the modified flag without telling anyone: it is dropped
+    // here first, so that whatever follows the flag hears it.
+    document->setModified(false);
     PageFiller *filler = nullptr;
     if (PageFiller::takesPieces(text)) {
+        document->clear();
+        document->clearUndoRedoStacks();
         filler = new PageFiller(editor, std::move(text));
-    } else if (!text.isEmpty()) {
+    } else {
+        // One edit block around clearing and filling: the editor lays the page
+        // out once, at its end, instead of once for the old text going and
+        // again as the new one streams in.
         QTextCursor block(document);
         block.beginEditBlock();
         document->setPlainText(text);
         block.endEditBlock();
+        document->clearUndoRedoStacks();
     }
     document->setModified(false);
     // A page opens at its top.

@@ -6,10 +6,9 @@
 class PageFiller;
 class QPlainTextEdit;
 
-// Replaces the editor's whole text, with no undo history and unmodified.
-// The text goes into a fresh document before the editor lays it out, which
-// makes a page of many megabytes load in a fraction of the time. The editor's
-// document object changes: follow the editor's own signals, not the document's.
+// Replaces the editor's whole text, with no undo history and unmodified, and
+// puts the caret at the top. The editor keeps its document object: whatever
+// watches it (a highlighter, a preview) goes on working with the new text.
 // A page of many megabytes goes in a piece at a time between events, read-only
 // until complete: the filler doing it comes back (nullptr when all is in).
 // Give the text with std::move: kept elsewhere, the page would be held twice.

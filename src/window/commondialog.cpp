@@ -2,9 +2,11 @@
 #include "window/commondialog.h"
 
 #include "core/document/filefilter.h"
+#include "core/settings/settingkeys.h"
 
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontDialog>
 #include <QFontInfo>
@@ -62,11 +64,19 @@ private:
         dialog.setNameFilters(nameFilters);
         if (!nameFilters.isEmpty())
             dialog.selectNameFilter(nameFilters.first());
-        if (!fileName.isEmpty())
+        if (!fileName.isEmpty()) {
             dialog.selectFile(fileName);
+        } else {
+            // Without a name to offer, the dialog starts where the last one ended.
+            const QString folder = Settings::fileDialogFolder.value();
+            if (!folder.isEmpty() && QFileInfo(folder).isDir())
+                dialog.setDirectory(folder);
+        }
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return std::nullopt;
-        return dialog.selectedFiles().first();
+        const QString chosen = dialog.selectedFiles().first();
+        Settings::fileDialogFolder.setValue(QFileInfo(chosen).absolutePath());
+        return chosen;
     }
 };
 

@@ -43,6 +43,19 @@ void ViewSettings::setEditorFont()
     m_dialog->setFlags(fontDialogFlags);
     if (!m_dialog->showFont())
         return;
+    showDialogFont();
+    Q_EMIT fontChosen(m_dialog->fontName(), m_dialog->fontSize());
+}
+
+void ViewSettings::useFont(const QString &name, double size)
+{
+    m_dialog->setFontName(name);
+    m_dialog->setFontSize(size);
+    showDialogFont();
+}
+
+void ViewSettings::showDialogFont()
+{
     readDialogFont();
     m_fontNameItem->setText(fontNameCaption(m_strFont));
     m_fontSizeItem->setText(fontSizeCaption(m_nFontSize));

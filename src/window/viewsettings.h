@@ -26,6 +26,14 @@ public:
     // stay as they are until the user runs the font dialog.
     void readDialogFont();
 
+    // Shows name and size as if just chosen in the font dialog, which opens
+    // on them next: for the font remembered from an earlier run.
+    void useFont(const QString &name, double size);
+
+Q_SIGNALS:
+    // The user chose a font in the dialog: the name and size it gave.
+    void fontChosen(const QString &name, double size);
+
 public Q_SLOTS:
     // Shows the font dialog on the last chosen font; on OK the captions and
     // the whole editor follow the chosen name and whole size. Cancel changes nothing.
@@ -37,6 +45,8 @@ public Q_SLOTS:
     void alignRight();
 
 private:
+    void showDialogFont();
+
     SourceEditor *m_source;
     CommonDialog *m_dialog;
     QAction *m_fontNameItem;

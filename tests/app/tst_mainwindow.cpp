@@ -6,6 +6,7 @@
 #include "app/mainwindow.h"
 #include "editor/sourceeditor.h"
 #include "window/viewsettings.h"
+#include "testsettings.h"
 
 #include <QAction>
 #include <QApplication>
@@ -79,6 +80,7 @@ private:
 
 void TestMainWindow::init()
 {
+    useFreshSettings();
     m_window = new MainWindow;
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window));

@@ -4,6 +4,7 @@
 #include "app/mainwindow.h"
 #include "editor/sourceeditor.h"
 #include "scripteddialogs.h"
+#include "testsettings.h"
 
 #include <QAction>
 #include <QApplication>
@@ -60,6 +61,7 @@ private:
 
 void TestMenuShortcuts::init()
 {
+    useFreshSettings();
     m_window = std::make_unique<Fixture>();
     m_window->show();
     QVERIFY(QTest::qWaitForWindowActive(m_window.get()));

@@ -2,6 +2,7 @@
 #include "window/commondialog.h"
 #include "app/mainwindow.h"
 #include "scripteddialogs.h"
+#include "testsettings.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -49,6 +50,7 @@ private:
 
 void TestGetColorCode::init()
 {
+    useFreshSettings();
     m_window = new MainWindow;
     m_dialog = m_window->commonDialog();
     m_dialogs = {};

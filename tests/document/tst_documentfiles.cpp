@@ -1,23 +1,34 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/commondialog.h"
 #include "document/documentfiles.h"
+#include "document/documentsession.h"
 #include "app/mainwindow.h"
 #include "editor/editortext.h"
 #include "editor/pagefiller.h"
 #include "core/document/filefilter.h"
 #include "editor/sourceeditor.h"
 #include "core/palette/catalogue.h"
+#include "controls.h"
+#include "jisvariantcodes.h"
 #include "scripteddialogs.h"
+#include "scriptedprompts.h"
+#include "testsettings.h"
 
 #include <QAction>
+#include <QDateTime>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRandomGenerator>
+#include <QSignalSpy>
+#include <QSyntaxHighlighter>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -25,6 +36,7 @@
 #include <optional>
 
 #include <csignal>
+#include <cstdio>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -56,39 +68,6 @@ QByteArray fixture(const QString &name)
     return readBytes(QStringLiteral(TAGPOT_TEST_DATA "/") + name);
 }
 
-// The questions and messages of the document commands, answered from a script.
-struct PromptScript {
-    QList<Answer> saveAnswers;
-    bool utf8Answer = false;
-    std::function<void()> whileAsked;
-    QStringList saveQuestions;
-    QStringList utf8Questions;
-    QStringList errors;
-};
-
-class ScriptedPrompts : public DocumentFiles::Backend
-{
-public:
-    explicit ScriptedPrompts(PromptScript *script) : m_script(script) {}
-
-    Answer askToSave(QWidget *, const QString &question) override
-    {
-        m_script->saveQuestions << question;
-        return m_script->saveAnswers.isEmpty() ? Answer::Cancel : m_script->saveAnswers.takeFirst();
-    }
-    bool askToSaveAsUtf8(QWidget *, const QString &question) override
-    {
-        m_script->utf8Questions << question;
-        if (m_script->whileAsked)
-            m_script->whileAsked();
-        return m_script->utf8Answer;
-    }
-    void showError(QWidget *, const QString &message) override { m_script->errors << message; }
-
-private:
-    PromptScript *m_script;
-};
-
 // The main window, with names for what the document commands work on.
 class Window : public MainWindow
 {
@@ -97,12 +76,14 @@ public:
         : editor(source())
         , dialog(commonDialog())
         , files(documentFiles())
+        , session(documentSession())
     {
     }
 
     SourceEditor *editor;
     CommonDialog *dialog;
     DocumentFiles *files;
+    DocumentSession *session;
 };
 
 QString caption(const QString &path)
@@ -118,9 +99,85 @@ void insertAtStart(SourceEditor *editor, const QString &text)
     editor->setSelText(text);
 }
 
+// What an input method does when the user accepts a conversion: the text
+// arrives in one piece, not as key presses.
+void commitFromInputMethod(SourceEditor *editor, const QString &text)
+{
+    QInputMethodEvent event;
+    event.setCommitString(text);
+    QCoreApplication::sendEvent(editor, &event);
+}
+
 QString pageMarkup()
 {
     return paletteMarkup(0, 0, PaletteState{}).value_or(QString());
+}
+
+// Marks every "<" red: something attached once to the editor's document.
+class TagHighlighter : public QSyntaxHighlighter
+{
+public:
+    using QSyntaxHighlighter::QSyntaxHighlighter;
+
+protected:
+    void highlightBlock(const QString &text) override
+    {
+        for (qsizetype at = text.indexOf(u'<'); at >= 0; at = text.indexOf(u'<', at + 1))
+            setFormat(int(at), 1, QColor(Qt::red));
+    }
+};
+
+// The characters of the document's first non-empty block that the highlighter coloured.
+QList<int> colouredInFirstLine(const QTextDocument *document)
+{
+    QTextBlock block = document->firstBlock();
+    while (block.isValid() && block.text().isEmpty())
+        block = block.next();
+    QList<int> coloured;
+    if (!block.isValid())
+        return coloured;
+    for (const QTextLayout::FormatRange &range : block.layout()->formats()) {
+        if (range.format.foreground().color() == QColor(Qt::red))
+            coloured << range.start;
+    }
+    return coloured;
+}
+
+QList<int> tagStarts(const QString &line)
+{
+    QList<int> starts;
+    for (qsizetype at = line.indexOf(u'<'); at >= 0; at = line.indexOf(u'<', at + 1))
+        starts << int(at);
+    return starts;
+}
+
+// What another program does to the open file.
+enum class Outside { Rewrite, RenameOver, Touch };
+
+void changeOutside(const QString &path, Outside how, const QByteArray &bytes)
+{
+    switch (how) {
+    case Outside::Rewrite:
+        writeBytes(path, bytes);
+        break;
+    case Outside::RenameOver:
+        writeBytes(path + u".new", bytes);
+        QVERIFY(::rename(QFile::encodeName(path + u".new").constData(), QFile::encodeName(path).constData()) == 0);
+        break;
+    case Outside::Touch: {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(5), QFileDevice::FileModificationTime));
+        break;
+    }
+    }
+}
+
+// What the window does when the user comes back to it.
+void activate(QWidget *window)
+{
+    QEvent activation(QEvent::WindowActivate);
+    QApplication::sendEvent(window, &activation);
 }
 
 } // namespace
@@ -149,12 +206,22 @@ private slots:
     void failedSaveKeepsEverything();
     void offersUtf8ForUnencodable_data();
     void offersUtf8ForUnencodable();
+    void writesTypedJisVariants_data();
+    void writesTypedJisVariants();
+    void listsOnlyOthersBesideJisVariants_data();
+    void listsOnlyOthersBesideJisVariants();
     void asksAboutUnsavedChanges_data();
     void asksAboutUnsavedChanges();
     void survivesRandomFiles();
     void realQuestionButtons_data();
     void realQuestionButtons();
     void realErrorMessage();
+    void highlighterSurvivesNewAndOpen();
+    void changedOnDisk_data();
+    void changedOnDisk();
+    void deletedOnDisk_data();
+    void deletedOnDisk();
+    void watcherNoticesOtherPrograms();
 
 private:
     // Clicks the button captioned caption of the message box that is about
@@ -178,6 +245,7 @@ void TestDocumentFiles::initTestCase()
 
 void TestDocumentFiles::init()
 {
+    useFreshSettings();
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
     m_dialogs = {};
@@ -232,6 +300,12 @@ void TestDocumentFiles::roundTrip_data()
     QTest::addRow("UTF-8, CR") << "utf8_cr.txt" << u"文字コード: UTF-8　改行: CR"_s;
     QTest::addRow("ASCII page declaring Shift_JIS") << "ascii_meta_sjis.html" << u"文字コード: Shift_JIS　改行: CRLF"_s;
     QTest::addRow("empty file") << "empty.txt" << u"文字コード: UTF-8　改行: CRLF"_s;
+    QTest::addRow("Shift_JIS page holding ～ － ∥ ￠ ￡ ￢, ￢ also in its NEC and IBM codes")
+        << "sjis_variants.html" << u"文字コード: Shift_JIS　改行: CRLF"_s;
+    QTest::addRow("EUC-JP page holding ～ － ∥ ￠ ￡ ￢, and ¢ £ ¬ in their IBM codes")
+        << "eucjp_variants.html" << u"文字コード: EUC-JP　改行: LF"_s;
+    QTest::addRow("ISO-2022-JP page holding ～ － ∥ ￠ ￡ ￢")
+        << "iso2022jp_variants.txt" << u"文字コード: ISO-2022-JP　改行: CRLF"_s;
 }
 
 // Open, then save under a new name without an edit: the same bytes.
@@ -248,7 +322,7 @@ void TestDocumentFiles::roundTrip()
     QCOMPARE(m_window->windowTitle(), caption(path));
     QVERIFY(!m_window->isWindowModified());
     QCOMPARE(m_window->dialog->fileName(), path);
-    QCOMPARE(m_window->files->strOpen(), path);
+    QCOMPARE(m_window->session->path(), path);
     QCOMPARE(editorText(m_window->editor), readText(bytes).text);
 
     const QString copy = m_dir->filePath(u"saved-"_s + file);
@@ -256,7 +330,7 @@ void TestDocumentFiles::roundTrip()
     QVERIFY(m_window->files->saveDocument());
     QCOMPARE(readBytes(copy), bytes);
     QCOMPARE(m_window->windowTitle(), caption(copy));
-    QCOMPARE(m_window->files->strNewFile(), copy);
+    QCOMPARE(m_window->session->path(), copy);
 }
 
 void TestDocumentFiles::largePageRoundTrip_data()
@@ -362,14 +436,14 @@ void TestDocumentFiles::editsKeepTheFormat()
     QVERIFY(!inserted.isEmpty());
     const QString path = copyOfFixture(file);
     QVERIFY(m_window->files->openPath(path));
-    const TextFormat format = m_window->files->format();
+    const TextFormat format = m_window->session->format();
     insertAtStart(m_window->editor, inserted);
     QVERIFY(m_window->isWindowModified());
 
     m_dialogs.saves << path;
     QVERIFY(m_window->files->saveDocument());
     QCOMPARE(readBytes(path), expected);
-    QVERIFY(m_window->files->format() == format);
+    QVERIFY(m_window->session->format() == format);
     QVERIFY(!m_window->isWindowModified());
     QVERIFY(m_prompts.utf8Questions.isEmpty());
 }
@@ -382,9 +456,11 @@ void TestDocumentFiles::fileNameLinksTheCommands()
     const QString saved = m_dir->filePath(u"saved.html"_s);
     m_dialogs.opens << opened;
     QVERIFY(m_window->files->openDocument());
+    QCOMPARE(m_window->session->path(), opened);
     QCOMPARE(m_dialogs.filters, nameFiltersFrom(documentFilter));
     m_dialogs.saves << saved;
     QVERIFY(m_window->files->saveDocument());
+    QCOMPARE(m_window->session->path(), saved);
     QVERIFY(!m_window->files->openDocument());
     m_window->files->newDocument();
     QVERIFY(!m_window->files->saveDocument());
@@ -394,8 +470,7 @@ void TestDocumentFiles::fileNameLinksTheCommands()
     QCOMPARE(m_dialogs.offeredSave, (QStringList{opened, QString()}));
     QCOMPARE(m_window->windowTitle(), caption({}));
     QCOMPARE(m_window->editor->document()->isEmpty(), true);
-    QCOMPARE(m_window->files->strOpen(), opened);
-    QCOMPARE(m_window->files->strNewFile(), saved);
+    QCOMPARE(m_window->session->path(), QString());
     QCOMPARE(statusText(), u"文字コード: UTF-8　改行: CRLF"_s);
 }
 
@@ -462,7 +537,7 @@ void TestDocumentFiles::refusesToOpen()
     QVERIFY(m_window->isWindowModified());
     QCOMPARE(m_window->windowTitle(), caption(current));
     QCOMPARE(m_window->dialog->fileName(), current);
-    QCOMPARE(m_window->files->strOpen(), current);
+    QCOMPARE(m_window->session->path(), current);
     QCOMPARE(statusText(), status);
 }
 
@@ -499,12 +574,12 @@ void TestDocumentFiles::failedSaveKeepsEverything()
         QString title;
         QString fileName;
         bool modified;
-        QString strNewFile;
+        QString sessionPath;
     };
     const auto save = [&] {
         const bool saved = m_window->files->saveDocument();
         return Outcome{saved, m_prompts.errors, m_window->windowTitle(), m_window->dialog->fileName(),
-                       m_window->isWindowModified(), m_window->files->strNewFile()};
+                       m_window->isWindowModified(), m_window->session->path()};
     };
     Outcome outcome;
     if (!sizeLimit) {
@@ -524,7 +599,7 @@ void TestDocumentFiles::failedSaveKeepsEverything()
             const Outcome seen = save();
             QByteArray report;
             QDataStream out(&report, QIODevice::WriteOnly);
-            out << seen.saved << seen.errors << seen.title << seen.fileName << seen.modified << seen.strNewFile;
+            out << seen.saved << seen.errors << seen.title << seen.fileName << seen.modified << seen.sessionPath;
             const bool sent = write(pipeEnds[1], report.constData(), size_t(report.size())) == report.size();
             _exit(sent ? 0 : 1);
         }
@@ -538,7 +613,7 @@ void TestDocumentFiles::failedSaveKeepsEverything()
         QCOMPARE(waitpid(child, &status, 0), child);
         QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0);
         QDataStream in(report);
-        in >> outcome.saved >> outcome.errors >> outcome.title >> outcome.fileName >> outcome.modified >> outcome.strNewFile;
+        in >> outcome.saved >> outcome.errors >> outcome.title >> outcome.fileName >> outcome.modified >> outcome.sessionPath;
         QCOMPARE(in.status(), QDataStream::Ok);
     }
 
@@ -551,7 +626,7 @@ void TestDocumentFiles::failedSaveKeepsEverything()
     QCOMPARE(outcome.title, caption(opened));
     QCOMPARE(outcome.fileName, opened);
     QVERIFY(outcome.modified);
-    QCOMPARE(outcome.strNewFile, QString());
+    QCOMPARE(outcome.sessionPath, opened);
 }
 
 void TestDocumentFiles::offersUtf8ForUnencodable_data()
@@ -579,7 +654,7 @@ void TestDocumentFiles::offersUtf8ForUnencodable()
     const QString path = copyOfFixture(file);
     const QByteArray bytes = readBytes(path);
     QVERIFY(m_window->files->openPath(path));
-    const TextFormat format = m_window->files->format();
+    const TextFormat format = m_window->session->format();
     QTextCursor cursor = m_window->editor->textCursor();
     cursor.movePosition(QTextCursor::NextBlock);
     cursor.movePosition(QTextCursor::EndOfBlock);
@@ -603,19 +678,114 @@ void TestDocumentFiles::offersUtf8ForUnencodable()
     if (!answer) {
         QCOMPARE(readBytes(path), bytes);
         QVERIFY(m_window->isWindowModified());
-        QVERIFY(m_window->files->format() == format);
-        QCOMPARE(m_window->files->strNewFile(), QString());
+        QVERIFY(m_window->session->format() == format);
+        QVERIFY(m_window->session->diskBytes() == bytes);
         return;
     }
     QCOMPARE(readBytes(path), withLineEnds(text, format.lineEnd).toUtf8());
     QVERIFY(!m_window->isWindowModified());
-    QCOMPARE(m_window->files->format().encoding, TextEncoding::Utf8);
+    QCOMPARE(m_window->session->format().encoding, TextEncoding::Utf8);
     QCOMPARE(statusText(), u"文字コード: UTF-8　改行: "_s + lineEndName(format.lineEnd));
-    QCOMPARE(m_window->files->strNewFile(), path);
+    QCOMPARE(m_window->session->path(), path);
+}
+
+void TestDocumentFiles::writesTypedJisVariants_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QChar>("typed");
+    QTest::addColumn<QByteArray>("written");
+
+    const struct {
+        const char *file;
+        TextEncoding encoding;
+    } pages[] = {
+        {"sjis_crlf.html", TextEncoding::ShiftJis},
+        {"eucjp_lf.html", TextEncoding::EucJp},
+        {"iso2022jp_crlf.txt", TextEncoding::Iso2022Jp},
+    };
+    for (const auto &page : pages) {
+        for (const JisVariantCode &variant : jisVariantCodes) {
+            const QByteArray written = variant.bytes(page.encoding);
+            for (const QChar typed : {QChar(variant.typed), QChar(variant.read)}) {
+                QTest::addRow("%s: %s U+%04X", page.file, qPrintable(QString(typed)), typed.unicode())
+                    << QString::fromLatin1(page.file) << typed << written;
+            }
+        }
+    }
+}
+
+// Typed at the top of a Japanese page and saved with the save command, each
+// character of the six pairs is written as its pair's code, with no question;
+// the rest of the page keeps its bytes.
+void TestDocumentFiles::writesTypedJisVariants()
+{
+    QFETCH(QString, file);
+    QFETCH(QChar, typed);
+    QFETCH(QByteArray, written);
+
+    const QString path = copyOfFixture(file);
+    const QByteArray bytes = readBytes(path);
+    QVERIFY(m_window->files->openPath(path));
+    commitFromInputMethod(m_window->editor, QString(typed));
+    QCOMPARE(editorText(m_window->editor).first(1), QString(typed));
+    QVERIFY(m_window->isWindowModified());
+
+    m_dialogs.saves << path;
+    control<QAction>(m_window.get(), u"save"_s)->trigger();
+    QCOMPARE(m_prompts.utf8Questions, QStringList());
+    QCOMPARE(m_prompts.errors, QStringList());
+    QCOMPARE(readBytes(path), written + bytes);
+    QVERIFY(!m_window->isWindowModified());
+    QCOMPARE(m_window->session->format(), readText(bytes).format);
+}
+
+void TestDocumentFiles::listsOnlyOthersBesideJisVariants_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("encoding");
+
+    QTest::addRow("Shift_JIS") << "sjis_variants.html" << "Shift_JIS";
+    QTest::addRow("EUC-JP") << "eucjp_variants.html" << "EUC-JP";
+    QTest::addRow("ISO-2022-JP") << "iso2022jp_variants.txt" << "ISO-2022-JP";
+}
+
+// An emoji typed with all twelve characters on a page that holds them too is
+// the one place the question names; refused, the page stays as it was.
+void TestDocumentFiles::listsOnlyOthersBesideJisVariants()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, encoding);
+
+    const QString path = copyOfFixture(file);
+    const QByteArray bytes = readBytes(path);
+    QVERIFY(m_window->files->openPath(path));
+    QString typed;
+    for (const JisVariantCode &variant : jisVariantCodes)
+        typed += QChar(variant.typed);
+    typed += u"😀"_s;
+    for (const JisVariantCode &variant : jisVariantCodes)
+        typed += QChar(variant.read);
+    commitFromInputMethod(m_window->editor, typed);
+
+    m_dialogs.saves << path;
+    m_prompts.utf8Answer = false;
+    control<QAction>(m_window.get(), u"save"_s)->trigger();
+    QCOMPARE(m_prompts.utf8Questions.size(), 1);
+    const QString question = m_prompts.utf8Questions[0];
+    QVERIFY2(question.contains(encoding + u" で書けない文字が 1 か所あります"), qPrintable(question));
+    QVERIFY2(question.contains(u"1 行 7 文字目：「😀」（U+1F600）"_s), qPrintable(question));
+    QCOMPARE(question.count(u"文字目"_s), 1);
+    for (const JisVariantCode &variant : jisVariantCodes) {
+        QVERIFY2(!question.contains(QChar(variant.typed)), qPrintable(question));
+        QVERIFY2(!question.contains(QChar(variant.read)), qPrintable(question));
+    }
+    QCOMPARE(readBytes(path), bytes);
+    QVERIFY(m_window->isWindowModified());
 }
 
 enum class Reply { Save, SaveDialogCancelled, Discard, Cancel, NotAsked };
 Q_DECLARE_METATYPE(Reply)
+Q_DECLARE_METATYPE(Outside)
 
 void TestDocumentFiles::asksAboutUnsavedChanges_data()
 {
@@ -815,6 +985,191 @@ void TestDocumentFiles::realErrorMessage()
     clickWhenShown(u"OK"_s, &captions);
     QVERIFY(!window.files->openPath(missing));
     QCOMPARE(captions, QStringList{u"OK"_s});
+}
+
+// New and Open fill the editor's one document: a highlighter attached to it
+// at start colours every page, and typing goes on being coloured.
+void TestDocumentFiles::highlighterSurvivesNewAndOpen()
+{
+    QTextDocument *document = m_window->editor->document();
+    auto *highlighter = new TagHighlighter(document);
+    QSignalSpy changes(document, &QTextDocument::contentsChanged);
+    const QString path = copyOfFixture(u"utf8_lf.html"_s);
+    const QString firstLine = readText(fixture(u"utf8_lf.html"_s)).text.section(u'\n', 0, 0);
+    QVERIFY(!tagStarts(firstLine).isEmpty());
+
+    QVERIFY(m_window->files->openPath(path));
+    QCOMPARE(m_window->editor->document(), document);
+    QCOMPARE(highlighter->document(), document);
+    QVERIFY(changes.count() > 0);
+    QCOMPARE(colouredInFirstLine(document), tagStarts(firstLine));
+
+    m_window->files->newDocument();
+    QCOMPARE(m_window->editor->document(), document);
+    QVERIFY(document->isEmpty());
+    insertAtStart(m_window->editor, u"a<b>"_s);
+    QCOMPARE(colouredInFirstLine(document), QList<int>{1});
+    m_window->editor->document()->setModified(false);
+
+    m_dialogs.opens << path;
+    QVERIFY(m_window->files->openDocument());
+    QCOMPARE(m_window->editor->document(), document);
+    QCOMPARE(colouredInFirstLine(document), tagStarts(firstLine));
+    QVERIFY(!document->isUndoAvailable());
+    QVERIFY(!m_window->isWindowModified());
+}
+
+void TestDocumentFiles::changedOnDisk_data()
+{
+    QTest::addColumn<bool>("edited");
+    QTest::addColumn<Outside>("how");
+    QTest::addColumn<bool>("reload");
+    QTest::addColumn<bool>("overwrite");
+    QTest::addColumn<bool>("asked");
+
+    QTest::addRow("unedited, rewritten, read again; the save then asks nothing")
+        << false << Outside::Rewrite << true << false << true;
+    QTest::addRow("unedited, rewritten, left as it is; the save asks, cancelled")
+        << false << Outside::Rewrite << false << false << true;
+    QTest::addRow("unedited, replaced by a rename, left as it is; the save asks, overwritten")
+        << false << Outside::RenameOver << false << true << true;
+    QTest::addRow("edited, rewritten, read again: the edits are dropped")
+        << true << Outside::Rewrite << true << false << true;
+    QTest::addRow("edited, rewritten, edits kept; the save asks, cancelled")
+        << true << Outside::Rewrite << false << false << true;
+    QTest::addRow("edited, replaced by a rename, edits kept; the save asks, overwritten")
+        << true << Outside::RenameOver << false << true << true;
+    QTest::addRow("edited, only touched: no question, the save writes")
+        << true << Outside::Touch << false << false << false;
+}
+
+// Another program changes the open Shift_JIS page into an EUC-JP one. The
+// user is asked once, however often the window is activated; reading again
+// detects the new encoding; a save over the changed file asks first, and
+// nothing is written without its answer.
+void TestDocumentFiles::changedOnDisk()
+{
+    QFETCH(bool, edited);
+    QFETCH(Outside, how);
+    QFETCH(bool, reload);
+    QFETCH(bool, overwrite);
+    QFETCH(bool, asked);
+
+    const QString path = copyOfFixture(u"sjis_crlf.html"_s);
+    QVERIFY(m_window->files->openPath(path));
+    if (edited)
+        insertAtStart(m_window->editor, u"編集"_s);
+    const QString ours = editorText(m_window->editor);
+    const QByteArray theirs = fixture(u"eucjp_lf.html"_s);
+    changeOutside(path, how, how == Outside::Touch ? fixture(u"sjis_crlf.html"_s) : theirs);
+    const QByteArray onDisk = readBytes(path);
+
+    m_prompts.reloadAnswers << reload;
+    activate(m_window.get());
+    activate(m_window.get());
+    m_window->session->checkDisk();
+
+    QCOMPARE(m_prompts.reloadQuestions.size(), asked ? 1 : 0);
+    const bool reloaded = asked && reload;
+    if (asked) {
+        QVERIFY2(m_prompts.reloadQuestions[0].contains(path), qPrintable(m_prompts.reloadQuestions[0]));
+        QCOMPARE(m_prompts.reloadQuestions[0].contains(u"失われます"_s), edited);
+    }
+    QCOMPARE(editorText(m_window->editor), reloaded ? readText(theirs).text : ours);
+    QCOMPARE(m_window->isWindowModified(), edited && !reloaded);
+    QCOMPARE(statusText(), reloaded ? u"文字コード: EUC-JP　改行: LF"_s : u"文字コード: Shift_JIS　改行: CRLF"_s);
+    QCOMPARE(m_window->session->path(), path);
+
+    m_dialogs.saves << path;
+    m_prompts.overwriteAnswer = overwrite;
+    const bool writes = !asked || reloaded || overwrite;
+    QCOMPARE(m_window->files->saveDocument(), writes);
+    QCOMPARE(m_prompts.overwriteQuestions.size(), asked && !reloaded ? 1 : 0);
+    if (!m_prompts.overwriteQuestions.isEmpty())
+        QVERIFY2(m_prompts.overwriteQuestions[0].contains(path), qPrintable(m_prompts.overwriteQuestions[0]));
+    if (writes)
+        QCOMPARE(readText(readBytes(path)).text, editorText(m_window->editor));
+    else
+        QCOMPARE(readBytes(path), onDisk);
+    QCOMPARE(m_window->isWindowModified(), !writes && edited);
+
+    // Our own save is no change on disk; nor is a look at the unchanged file.
+    m_window->session->checkDisk();
+    QCOMPARE(m_prompts.reloadQuestions.size(), asked ? 1 : 0);
+    QVERIFY(m_prompts.errors.isEmpty());
+    QVERIFY(m_prompts.warnings.isEmpty());
+}
+
+void TestDocumentFiles::deletedOnDisk_data()
+{
+    QTest::addColumn<bool>("edited");
+    QTest::addRow("unedited page") << false;
+    QTest::addRow("edited page") << true;
+}
+
+// The user is told once; the page now exists only in the window, so it is
+// marked unsaved and closing asks; Save writes the file anew without the
+// question about overwriting.
+void TestDocumentFiles::deletedOnDisk()
+{
+    QFETCH(bool, edited);
+
+    const QString path = copyOfFixture(u"sjis_crlf.html"_s);
+    const QByteArray bytes = readBytes(path);
+    QVERIFY(m_window->files->openPath(path));
+    if (edited)
+        insertAtStart(m_window->editor, u"編集"_s);
+    QVERIFY(QFile::remove(path));
+
+    activate(m_window.get());
+    activate(m_window.get());
+    QCOMPARE(m_prompts.warnings.size(), 1);
+    QVERIFY2(m_prompts.warnings[0].contains(path), qPrintable(m_prompts.warnings[0]));
+    QVERIFY2(m_prompts.warnings[0].contains(u"削除"_s), qPrintable(m_prompts.warnings[0]));
+    QVERIFY(m_prompts.reloadQuestions.isEmpty());
+    QVERIFY(m_window->isWindowModified());
+    QCOMPARE(m_window->session->path(), path);
+
+    m_dialogs.saves << path;
+    QVERIFY(m_window->files->saveDocument());
+    QVERIFY(m_prompts.overwriteQuestions.isEmpty());
+    if (!edited)
+        QCOMPARE(readBytes(path), bytes);
+    QCOMPARE(readText(readBytes(path)).text, editorText(m_window->editor));
+    QVERIFY(!m_window->isWindowModified());
+    activate(m_window.get());
+    QCOMPARE(m_prompts.warnings.size(), 1);
+}
+
+// Without the window being activated: the file watcher notices another
+// program's change, also after that program replaced the file by renaming a
+// new one over it, and notices when it is deleted. Our own save raises nothing.
+void TestDocumentFiles::watcherNoticesOtherPrograms()
+{
+    const QString path = copyOfFixture(u"sjis_crlf.html"_s);
+    QVERIFY(m_window->files->openPath(path));
+    QSignalSpy changes(m_window->session, &DocumentSession::changedOnDisk);
+
+    changeOutside(path, Outside::RenameOver, fixture(u"eucjp_lf.html"_s));
+    QTRY_COMPARE(m_prompts.reloadQuestions.size(), 1);
+    changeOutside(path, Outside::RenameOver, fixture(u"utf8_lf.html"_s));
+    QTRY_COMPARE(m_prompts.reloadQuestions.size(), 2);
+    changeOutside(path, Outside::Rewrite, fixture(u"eucjp_meta.html"_s));
+    m_prompts.reloadAnswers << true;
+    QTRY_COMPARE(m_prompts.reloadQuestions.size(), 3);
+    QCOMPARE(editorText(m_window->editor), readText(fixture(u"eucjp_meta.html"_s)).text);
+
+    insertAtStart(m_window->editor, u"編集"_s);
+    m_dialogs.saves << path;
+    QVERIFY(m_window->files->saveDocument());
+    changes.clear();
+    QVERIFY(!changes.wait(1000));
+    QCOMPARE(m_prompts.reloadQuestions.size(), 3);
+    QVERIFY(m_prompts.overwriteQuestions.isEmpty());
+
+    QVERIFY(QFile::remove(path));
+    QTRY_COMPARE(m_prompts.warnings.size(), 1);
+    QCOMPARE(m_prompts.reloadQuestions.size(), 3);
 }
 
 QTEST_MAIN(TestDocumentFiles)

@@ -5,6 +5,7 @@
 #include "app/mainwindow.h"
 #include "editor/sourceeditor.h"
 #include "core/palette/catalogue.h"
+#include "testsettings.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -59,6 +60,7 @@ private:
 
 void TestPalettePanel::initTestCase()
 {
+    useFreshSettings();
     m_window = new MainWindow;
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window));

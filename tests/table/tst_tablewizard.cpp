@@ -8,6 +8,7 @@
 #include "table/tableextrasdialog.h"
 #include "table/tablewizard.h"
 #include "table/tablewizarddialog.h"
+#include "testsettings.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -156,6 +157,7 @@ private:
 
 void TestTableWizard::init()
 {
+    useFreshSettings();
     m_window = new MainWindow;
     m_source = m_window->source();
     m_commonDialog = m_window->commonDialog();

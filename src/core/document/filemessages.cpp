@@ -87,3 +87,30 @@ QString unsavableMessage(const QString &path, const WrittenText &written)
     return u"ファイル" + quoted(path) + u"に保存できませんでした。\n\n理由：どの文字コードでも書けない文字があります。\n\n"
         + whereList(written) + u"\n\nこれらの文字を消してから保存してください。";
 }
+
+QString changedOnDiskQuestion(const QString &path, bool modified)
+{
+    const QString changed = u"ファイル" + quoted(path) + u"が、ほかのプログラムによって変更されました。\n\n";
+    if (!modified)
+        return changed + u"ディスク上の新しい内容を読み込み直しますか？";
+    return changed + u"読み込み直すと、まだ保存していない編集は失われます。\n"
+                     u"ディスク上の内容を読み込み直しますか？それとも編集中の内容を残しますか？";
+}
+
+QString overwriteChangedQuestion(const QString &path)
+{
+    return u"ファイル" + quoted(path) + u"は、読み込んだ後（または保存した後）に、ほかのプログラムによって変更されています。\n\n"
+           u"上書きすると、ほかのプログラムによる変更は失われます。上書き保存しますか？";
+}
+
+QString deletedOnDiskMessage(const QString &path)
+{
+    return u"ファイル" + quoted(path) + u"は、ディスク上から削除されたか、名前が変更されました。\n\n"
+           u"編集中の内容はこのウィンドウの中にだけあります。保存すると、ファイルを新しく書き込みます。";
+}
+
+QString recentMissingMessage(const QString &path)
+{
+    return u"ファイル" + quoted(path) + u"が見つかりません。\n\n"
+           u"移動または削除された可能性があります。「最近使ったファイル」の一覧から外します。";
+}

@@ -21,3 +21,13 @@ QString saveFailedMessage(const QString &path, const QString &reason, bool oldFi
 QString saveAsUtf8Question(const QString &path, const TextFormat &format, const WrittenText &written, bool declared);
 // For characters that fit no encoding at all.
 QString unsavableMessage(const QString &path, const WrittenText &written);
+
+// The open file was changed by another program: read it again? modified
+// says that reading it again loses unsaved edits.
+QString changedOnDiskQuestion(const QString &path, bool modified);
+// Saving would write over a change another program made to the file.
+QString overwriteChangedQuestion(const QString &path);
+// The open file is gone from disk.
+QString deletedOnDiskMessage(const QString &path);
+// A page of the recent files list is no longer where it was.
+QString recentMissingMessage(const QString &path);

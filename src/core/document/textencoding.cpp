@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <iterator>
 
 namespace {
 
@@ -213,6 +214,90 @@ std::optional<QByteArray> encodeIso2022Jp(QStringView text)
     return bytes;
 }
 
+// Two mapping tables of Japanese are in wide use, and for six codes of JIS
+// X 0208 they name different characters: the JIS table, which Linux input
+// methods type, says 〜 − ‖ ¢ £ ¬; the Windows table, which the converters
+// here read and write, says their full-width look-alikes. Both name the same
+// code, so a typed character is written as the code its look-alike has.
+// Reading keeps the converters' characters, so the bytes a page was read
+// from are the bytes it is written as.
+struct Variant {
+    char16_t typed;
+    char16_t known;
+};
+constexpr Variant jisVariants[] = {
+    {u'\u301C', u'\uFF5E'}, // 〜 ～
+    {u'\u2212', u'\uFF0D'}, // − －
+    {u'\u2016', u'\u2225'}, // ‖ ∥
+    {u'\u00A2', u'\uFFE0'}, // ¢ ￠
+    {u'\u00A3', u'\uFFE1'}, // £ ￡
+    {u'\u00AC', u'\uFFE2'}, // ¬ ￢
+};
+
+// The typed characters of jisVariants, as comparisons the compiler can make
+// on eight characters at once.
+constexpr bool isTypedVariant(char16_t c)
+{
+    return (c == 0x301C) | (c == 0x2212) | (c == 0x2016) | (c == 0x00A2) | (c == 0x00A3) | (c == 0x00AC);
+}
+
+static_assert(std::all_of(std::begin(jisVariants), std::end(jisVariants),
+                          [](const Variant &variant) { return isTypedVariant(variant.typed) && !isTypedVariant(variant.known); }));
+
+// Whether one of the six is among the variantBlock characters at data. The
+// whole block is tested without an early exit, eight characters at a time:
+// every save of a Japanese page runs this, and most pages hold none of them.
+constexpr qsizetype variantBlock = 64;
+
+bool blockHasTypedVariant(const char16_t *data)
+{
+    unsigned found = 0;
+    for (qsizetype i = 0; i < variantBlock; ++i)
+        found |= isTypedVariant(data[i]);
+    return found != 0;
+}
+
+void replaceTypedVariants(QChar *from, QChar *to)
+{
+    for (QChar *c = from; c != to; ++c) {
+        if (!isTypedVariant(c->unicode()))
+            continue;
+        for (const Variant &variant : jisVariants) {
+            if (c->unicode() == variant.typed)
+                *c = QChar(variant.known);
+        }
+    }
+}
+
+// text with each of the six typed characters replaced by its look-alike, or
+// nothing when it holds none of them.
+std::optional<QString> withKnownVariants(QStringView text)
+{
+    const char16_t *const data = text.utf16();
+    const qsizetype size = text.size();
+    QString known;
+    const auto replace = [&](qsizetype from, qsizetype to) {
+        if (known.isNull())
+            known = text.toString();
+        replaceTypedVariants(known.data() + from, known.data() + to);
+    };
+    qsizetype at = 0;
+    for (; at + variantBlock <= size; at += variantBlock) {
+        if (blockHasTypedVariant(data + at))
+            replace(at, at + variantBlock);
+    }
+    if (std::any_of(data + at, data + size, isTypedVariant))
+        replace(at, size);
+    if (known.isNull())
+        return std::nullopt;
+    return known;
+}
+
+bool isJapanese(TextEncoding encoding)
+{
+    return encoding == TextEncoding::ShiftJis || encoding == TextEncoding::EucJp || encoding == TextEncoding::Iso2022Jp;
+}
+
 char lower(char c)
 {
     return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
@@ -359,16 +444,19 @@ std::optional<QByteArray> encodeStrictly(QStringView text, TextEncoding encoding
     // Qt's UTF-16 encoder writes lone surrogates as they are, without an error.
     if (isUtf16(encoding) && hasLoneSurrogate(text))
         return std::nullopt;
+    if (!isJapanese(encoding))
+        return encodeRun(text, encoding);
+    const std::optional<QString> known = withKnownVariants(text);
+    if (known)
+        text = *known;
     auto bytes = encoding == TextEncoding::Iso2022Jp ? encodeIso2022Jp(text) : encodeRun(text, encoding);
     if (!bytes)
         return std::nullopt;
-    if (encoding == TextEncoding::ShiftJis || encoding == TextEncoding::EucJp || encoding == TextEncoding::Iso2022Jp) {
-        // The tables may map a character to a look-alike without saying so;
-        // only reading the bytes back proves that nothing was substituted.
-        const auto readBack = decodeStrictly(*bytes, encoding);
-        if (!readBack || *readBack != text)
-            return std::nullopt;
-    }
+    // The tables may map a character to a look-alike without saying so;
+    // only reading the bytes back proves that nothing was substituted.
+    const auto readBack = decodeStrictly(*bytes, encoding);
+    if (!readBack || *readBack != text)
+        return std::nullopt;
     return bytes;
 }
 

@@ -28,9 +28,11 @@ std::optional<TextEncoding> declaredEncoding(QByteArrayView bytes);
 std::optional<QString> decodeStrictly(QByteArrayView bytes, TextEncoding encoding);
 
 // The bytes of text in encoding, or nothing when some character cannot be
-// written in it. What is returned decodes back to exactly text.
+// written in it. What is returned decodes back to exactly text, except that in
+// the Japanese encodings 〜 − ‖ ¢ £ ¬ are written as the codes of ～ － ∥ ￠ ￡ ￢,
+// which both widespread mapping tables give them, and read back as those.
 std::optional<QByteArray> encodeStrictly(QStringView text, TextEncoding encoding);
 
-// Whether the single character (a code point) can be written in encoding and
-// read back unchanged.
+// Whether the single character (a code point) can be written in encoding, as
+// encodeStrictly writes it.
 bool canEncode(char32_t character, TextEncoding encoding);

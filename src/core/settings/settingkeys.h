@@ -7,4 +7,14 @@
 // start behaves exactly as designed: a default never changes behaviour.
 namespace Settings {
 
+// The editor font the user last chose in the font dialog; empty until then.
+inline const Setting<QString> editorFontName{"view/editorFontName", QString()};
+inline const Setting<double> editorFontSize{"view/editorFontSize", 0.0};
+// The main window's size and place when it was last closed; empty until then.
+inline const Setting<QByteArray> windowGeometry{"window/geometry", QByteArray()};
+// Where the Open and Save dialogs start when they have no file name to offer.
+inline const Setting<QString> fileDialogFolder{"files/dialogFolder", QString()};
+// The pages last opened or saved, newest first.
+inline const Setting<QStringList> recentFiles{"files/recent", QStringList()};
+
 } // namespace Settings

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/document/textfile.h"
+#include "jisvariantcodes.h"
 
 #include <QFile>
 #include <QRandomGenerator>
@@ -48,6 +49,10 @@ private slots:
     void writesLineEnds();
     void writesFormat_data();
     void writesFormat();
+    void writesJisVariants_data();
+    void writesJisVariants();
+    void keepsJisVariantCodes_data();
+    void keepsJisVariantCodes();
     void findsUnencodable_data();
     void findsUnencodable();
     void findsDeclaredCharset_data();
@@ -293,6 +298,85 @@ void TestTextFile::writesFormat()
     QCOMPARE(written.bytes, bytes);
 }
 
+void TestTextFile::writesJisVariants_data()
+{
+    QTest::addColumn<QChar>("character");
+    QTest::addColumn<TextEncoding>("encoding");
+    QTest::addColumn<QByteArray>("bytes");
+
+    for (const TextEncoding encoding : {TextEncoding::ShiftJis, TextEncoding::EucJp, TextEncoding::Iso2022Jp}) {
+        for (const JisVariantCode &variant : jisVariantCodes) {
+            for (const QChar character : {QChar(variant.typed), QChar(variant.read)}) {
+                QTest::addRow("%s: %s U+%04X", qPrintable(encodingName(encoding).toString()),
+                              qPrintable(QString(character)), character.unicode())
+                    << character << encoding << "10" + variant.bytes(encoding) + "12";
+            }
+        }
+    }
+}
+
+// Both characters of each pair are written as the pair's code, with no
+// question: the scan for unencodable characters agrees with the encoder.
+void TestTextFile::writesJisVariants()
+{
+    QFETCH(QChar, character);
+    QFETCH(TextEncoding, encoding);
+    QFETCH(QByteArray, bytes);
+
+    const WrittenText written = writeText(QString(u"10"_s + character + u"12"_s), TextFormat{encoding, false, LineEnd::CrLf});
+    QVERIFY2(written.ok(), qPrintable(describe(written.unencodable)));
+    QCOMPARE(written.bytes, bytes);
+    QVERIFY(canEncode(character.unicode(), encoding));
+}
+
+void TestTextFile::keepsJisVariantCodes_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<TextEncoding>("encoding");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("written");
+
+    QByteArray shiftJis("<meta charset=shift_jis>");
+    QByteArray eucJp("<meta charset=euc-jp>");
+    QByteArray jis("<meta charset=iso-2022-jp>\x1b$B");
+    QString text;
+    for (const JisVariantCode &variant : jisVariantCodes) {
+        shiftJis += variant.shiftJis;
+        eucJp += variant.eucJp;
+        jis += variant.jis;
+        text += QChar(variant.read);
+    }
+    jis += "\x1b(B";
+    QTest::addRow("Shift_JIS: the six codes read as ～ － ∥ ￠ ￡ ￢ and are written back")
+        << shiftJis << TextEncoding::ShiftJis << u"<meta charset=shift_jis>"_s + text << shiftJis;
+    QTest::addRow("EUC-JP: the six codes read as ～ － ∥ ￠ ￡ ￢ and are written back")
+        << eucJp << TextEncoding::EucJp << u"<meta charset=euc-jp>"_s + text << eucJp;
+    QTest::addRow("ISO-2022-JP: the six codes read as ～ － ∥ ￠ ￡ ￢ and are written back")
+        << jis << TextEncoding::Iso2022Jp << u"<meta charset=iso-2022-jp>"_s + text << jis;
+    // Codes no browser reads; after an edit the page gets the codes of JIS X 0208.
+    QTest::addRow("EUC-JP: the IBM codes 8E E0-E2 read as ¢ £ ¬, written as the codes every reader knows")
+        << QByteArray("<meta charset=euc-jp>\x8e\xe0\x8e\xe1\x8e\xe2") << TextEncoding::EucJp
+        << u"<meta charset=euc-jp>¢£¬"_s << QByteArray("<meta charset=euc-jp>\xa1\xf1\xa1\xf2\xa2\xcc");
+}
+
+// Reading keeps the characters the program has always read, so a page saved
+// after an unrelated edit keeps the codes of these characters.
+void TestTextFile::keepsJisVariantCodes()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(TextEncoding, encoding);
+    QFETCH(QString, text);
+    QFETCH(QByteArray, written);
+
+    const ReadText read = readText(bytes);
+    QVERIFY(read.ok());
+    QCOMPARE(read.format.encoding, encoding);
+    QCOMPARE(read.text, text);
+    const WrittenText again = writeText(read.text, read.format);
+    QVERIFY(again.ok());
+    QCOMPARE(again.bytes, written);
+}
+
 void TestTextFile::findsUnencodable_data()
 {
     QTest::addColumn<QString>("text");
@@ -303,8 +387,13 @@ void TestTextFile::findsUnencodable_data()
     using List = QList<UnencodableCharacter>;
     QTest::addRow("an emoji in Shift_JIS, counted as one character")
         << u"<P>\n顔😀です😀</P>"_s << TextEncoding::ShiftJis << List{{U'😀', 2, 2}, {U'😀', 2, 5}} << qsizetype(2);
-    QTest::addRow("the wave dash U+301C has no Shift_JIS code")
-        << u"10〜20"_s << TextEncoding::ShiftJis << List{{U'〜', 1, 3}} << qsizetype(1);
+    QTest::addRow("the em dash U+2014 has no Shift_JIS code")
+        << u"10—20"_s << TextEncoding::ShiftJis << List{{U'—', 1, 3}} << qsizetype(1);
+    for (const TextEncoding encoding : {TextEncoding::ShiftJis, TextEncoding::EucJp, TextEncoding::Iso2022Jp}) {
+        QTest::addRow("%s: an emoji among the six pairs of JIS variants is listed, they are not",
+                      qPrintable(encodingName(encoding).toString()))
+            << u"10時〜12時 −5 ‖\n¢£¬😀～－∥￠￡￢"_s << encoding << List{{U'😀', 2, 4}} << qsizetype(1);
+    }
     QTest::addRow("é and the yen sign in Shift_JIS")
         << u"café\n¥100"_s << TextEncoding::ShiftJis << List{{U'é', 1, 4}, {U'¥', 2, 1}} << qsizetype(2);
     QTest::addRow("a JIS X 0212 kanji in ISO-2022-JP, which EUC-JP has")
