@@ -85,6 +85,8 @@ int main(int argc, char *argv[])
     timer.restart();
     setEditorText(&editor, document);
     editor.viewport()->repaint();
+    while (pageFiller(&editor))
+        QApplication::processEvents();
     const double reloadMs = timer.nsecsElapsed() / 1e6;
     const long reloadPeakKiB = peakMemoryKiB();
     std::printf("document            %8.1f MB (UTF-8), %d lines\n", bytes / 1048576.0, editor.blockCount());
