@@ -20,6 +20,9 @@
 #include "color/getcolorcode.h"
 #include "palette/palettepanel.h"
 #include "table/tablewizard.h"
+#include "check/checkpanel.h"
+#include "preview/browseropener.h"
+#include "preview/livepreview.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -44,6 +47,7 @@ MainWindow::MainWindow(QWidget *parent)
     createClientArea();
     setTabOrder();
     connectCommands();
+    createPreview();
     loadForm();
     rememberBetweenRuns();
 }
@@ -83,6 +87,7 @@ void MainWindow::createMenus()
     addItem(file, u"new"_s, u"新規作成(&N)"_s, QKeySequence(u"Ctrl+N"_s));
     addItem(file, u"open"_s, u"開く(O)"_s, QKeySequence(u"Ctrl+O"_s));
     addItem(file, u"save"_s, u"保存(&S)"_s, QKeySequence(u"Ctrl+S"_s));
+    addItem(file, u"openInBrowser"_s, u"ブラウザで開く(&B)"_s);
     addSubmenu(file, u"mnuRecent"_s, u"最近使ったファイル(&R)"_s);
     file->addSeparator()->setObjectName(u"bar1"_s);
     addItem(file, u"exit"_s, u"終了(&X)"_s);
@@ -94,10 +99,13 @@ void MainWindow::createMenus()
     addItem(view, u"leftset"_s, u"左寄せ(L)"_s, QKeySequence(u"Ctrl+L"_s));
     addItem(view, u"centerset"_s, u"センタリング(C)"_s, QKeySequence(u"Ctrl+C"_s));
     addItem(view, u"rightset"_s, u"右寄せ(R)"_s, QKeySequence(u"Ctrl+R"_s));
+    view->addSeparator();
+    addItem(view, u"previewToggle"_s, u"プレビュー(&W)"_s)->setCheckable(true);
 
     QMenu *tools = addMenu(u"Tools"_s, u"ツール(&T)"_s);
     addItem(tools, u"TableWizard"_s, u"テーブル作成(&W)"_s, QKeySequence(u"Ctrl+W"_s));
     addItem(tools, u"GetColors"_s, u"カラーコード取得(&G)"_s, QKeySequence(u"Ctrl+G"_s));
+    addItem(tools, u"validate"_s, u"ページのチェック(&K)"_s);
     tools->addSeparator();
     addItem(tools, u"preferences"_s, u"設定(&O)..."_s);
 
@@ -157,6 +165,22 @@ void MainWindow::connectCommands()
     for (QAction *menu : menuBar()->actions())
         menuItems << menu->menu()->actions();
     qApp->installEventFilter(new MenuShortcutFilter(this, menuItems, this));
+}
+
+// The preview, the page check and the browser follow the open page.
+void MainWindow::createPreview()
+{
+    const auto pagePath = [this] { return m_session->path(); };
+    m_preview = new LivePreview(m_client, m_source, item(u"previewToggle"_s), pagePath, this);
+    item(u"previewToggle"_s)->setEnabled(true);
+    // A save under another name moves the page's folder without a change of text.
+    connect(m_session, &DocumentSession::pathChanged, m_preview, &LivePreview::scheduleRefresh);
+
+    m_checkPanel = new CheckPanel(this, m_source, pagePath);
+    wire(u"validate"_s, m_checkPanel, &CheckPanel::checkPage);
+
+    auto *browser = new BrowserOpener(this, m_source, pagePath, [this] { return m_files->saveDocument(); });
+    wire(u"openInBrowser"_s, browser, &BrowserOpener::openInBrowser);
 }
 
 void MainWindow::createClientArea()
@@ -224,7 +248,7 @@ void MainWindow::rememberBetweenRuns()
 void MainWindow::layoutEditor()
 {
     if (const auto size = editorSize(isMinimized(), frameGeometry().width(), m_client->size()))
-        m_source->resize(*size);
+        (m_preview ? m_preview->editorArea() : m_source)->resize(*size);
 }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)

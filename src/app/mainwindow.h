@@ -3,9 +3,11 @@
 
 #include <QMainWindow>
 
+class CheckPanel;
 class CommonDialog;
 class DocumentFiles;
 class DocumentSession;
+class LivePreview;
 class PalettePanel;
 class RecentFiles;
 class SettingsDialog;
@@ -29,6 +31,8 @@ public:
     // The open page: its path, format and state, with signals to follow them.
     DocumentSession *documentSession() const { return m_session; }
     SettingsDialog *settingsDialog() const { return m_settingsDialog; }
+    LivePreview *preview() const { return m_preview; }
+    CheckPanel *checkPanel() const { return m_checkPanel; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -40,6 +44,7 @@ private:
     void createClientArea();
     void setTabOrder();
     void connectCommands();
+    void createPreview();
     void loadForm();
     void layoutEditor();
     void rememberBetweenRuns();
@@ -62,4 +67,6 @@ private:
     ViewSettings *m_view = nullptr;
     ToolLauncher *m_launcher = nullptr;
     SettingsDialog *m_settingsDialog = nullptr;
+    LivePreview *m_preview = nullptr;
+    CheckPanel *m_checkPanel = nullptr;
 };

@@ -1,0 +1,55 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "preview/browseropener.h"
+
+#include "core/window/apptitle.h"
+
+#include <QDesktopServices>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QUrl>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+bool askToSave(QWidget *parent, const QString &question)
+{
+    QMessageBox box(QMessageBox::Question, appTitle.toString(), question, QMessageBox::NoButton, parent);
+    QPushButton *save = box.addButton(u"保存する"_s, QMessageBox::AcceptRole);
+    QPushButton *cancel = box.addButton(u"キャンセル"_s, QMessageBox::RejectRole);
+    box.setDefaultButton(save);
+    box.setEscapeButton(cancel);
+    box.exec();
+    return box.clickedButton() == save;
+}
+
+} // namespace
+
+BrowserOpener::BrowserOpener(QWidget *window, QPlainTextEdit *editor, std::function<QString()> pagePath,
+                             std::function<bool()> save)
+    : QObject(window)
+    , m_window(window)
+    , m_editor(editor)
+    , m_pagePath(std::move(pagePath))
+    , m_save(std::move(save))
+    , m_question(askToSave)
+{
+}
+
+bool BrowserOpener::openInBrowser()
+{
+    QString path = m_pagePath();
+    if (path.isEmpty() || m_editor->document()->isModified()) {
+        const QString question = path.isEmpty()
+            ? u"このページはまだ保存されていません。\n保存してからブラウザで開きますか？"_s
+            : u"変更が保存されていません。\nブラウザは保存されたファイルを表示します。保存してから開きますか？"_s;
+        if (!m_question(m_window, question) || !m_save())
+            return false;
+        path = m_pagePath();
+    }
+    if (QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
+        return true;
+    QMessageBox::warning(m_window, appTitle.toString(), u"ブラウザを開けませんでした。\n"_s + path);
+    return false;
+}
