@@ -30,7 +30,6 @@ public:
     ~PageFiller() override;
 
     bool isFilling() const { return m_filling; }
-    qsizetype total() const { return m_total; }
 
     // Puts in all that is left now: for whoever needs the whole text at once.
     void finish();
@@ -38,7 +37,7 @@ public:
     void abandon();
 
 signals:
-    // After each piece, characters in so far of total().
+    // After each piece, characters in so far of the total.
     void progressed(qsizetype done, qsizetype total);
     // All the text is in; its fingerprint, worked out on the way.
     void filled(const TextFingerprint &text);
