@@ -8,6 +8,7 @@ packages=(
     libqt6svg6          # the SVG icon engine: the program icon is an SVG
     fonts-ipafont-gothic # Japanese glyphs for the UI
     qt6-translations-l10n # Qt's own dialogs and menus in Japanese
+    acl                 # setfacl: the tests of saving a file that has an ACL
     libtidy-dev         # the page checker
     qt6-webengine-dev   # the live preview (a module loaded when first shown)
 )

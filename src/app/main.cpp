@@ -1,16 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/document/nativepath.h"
 #include "document/documentfiles.h"
+#include "document/recoverykeeper.h"
 #include "app/mainwindow.h"
 #include "core/document/memorypolicy.h"
+#include "app/startup.h"
 
 #include <QApplication>
 #include <QIcon>
 #include <QLibraryInfo>
+#include <QTimer>
 #include <QTranslator>
 
 int main(int argc, char *argv[])
 {
     giveLargeBlocksBack();
+    prepareProcess();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tagpot"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/tagpot.svg")));
@@ -21,10 +26,15 @@ int main(int argc, char *argv[])
     if (qtTexts.load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtTexts);
     MainWindow window;
+    endCleanlyOnRequest(&window);
     window.show();
-    // File managers and "open with" pass the page to open as the argument.
-    const QStringList arguments = QApplication::arguments();
-    if (arguments.size() > 1)
-        window.documentFiles()->openPath(arguments.at(1));
+    // File managers and "open with" pass the page to open as the argument:
+    // its bytes as they are, since Qt's argument list loses a name that is
+    // not UTF-8.
+    if (argc > 1)
+        window.documentFiles()->openPath(pathFromNative(argv[1]));
+    // Asked once the event loop runs, so that a SIGTERM arriving meanwhile
+    // ends the program like any other time.
+    QTimer::singleShot(0, &window, [&window] { window.recoveryKeeper()->offerRestore(); });
     return app.exec();
 }

@@ -2,9 +2,20 @@
 #include "app/mainwindow.h"
 
 #include "window/aboutbox.h"
+#include "core/settings/settingkeys.h"
+#include "editor/caretstatus.h"
+#include "editor/closingtagoffer.h"
+#include "editor/editcommands.h"
+#include "editor/linenumbergutter.h"
+#include "editor/finddialog.h"
+#include "editor/gotoline.h"
+#include "editor/htmlhighlighter.h"
+#include "window/keysetpage.h"
+#include "window/menukeys.h"
 #include "core/window/apptitle.h"
 #include "window/commondialog.h"
 #include "document/documentfiles.h"
+#include "document/recoverykeeper.h"
 #include "document/documentsession.h"
 #include "document/filedrop.h"
 #include "document/recentfiles.h"
@@ -47,7 +58,9 @@ MainWindow::MainWindow(QWidget *parent)
     createClientArea();
     setTabOrder();
     connectCommands();
+    createRecovery();
     createPreview();
+    connectEditing();
     loadForm();
     rememberBetweenRuns();
 }
@@ -87,10 +100,13 @@ void MainWindow::createMenus()
     addItem(file, u"new"_s, u"新規作成(&N)"_s, QKeySequence(u"Ctrl+N"_s));
     addItem(file, u"open"_s, u"開く(O)"_s, QKeySequence(u"Ctrl+O"_s));
     addItem(file, u"save"_s, u"保存(&S)"_s, QKeySequence(u"Ctrl+S"_s));
+    addItem(file, u"overwriteSave"_s, u"上書き保存"_s);
     addItem(file, u"openInBrowser"_s, u"ブラウザで開く(&B)"_s);
     addSubmenu(file, u"mnuRecent"_s, u"最近使ったファイル(&R)"_s);
     file->addSeparator()->setObjectName(u"bar1"_s);
     addItem(file, u"exit"_s, u"終了(&X)"_s);
+
+    createEditMenu();
 
     QMenu *view = addMenu(u"view"_s, u"表示(&V)"_s);
     addItem(view, u"FontNameset"_s, u"フォント(F)：ＭＳ　Ｐゴシック"_s, QKeySequence(u"Ctrl+F"_s));
@@ -101,6 +117,8 @@ void MainWindow::createMenus()
     addItem(view, u"rightset"_s, u"右寄せ(R)"_s, QKeySequence(u"Ctrl+R"_s));
     view->addSeparator();
     addItem(view, u"previewToggle"_s, u"プレビュー(&W)"_s)->setCheckable(true);
+    addItem(view, u"syntaxColoring"_s, u"HTML の色分け(&H)"_s)->setCheckable(true);
+    addItem(view, u"lineNumbers"_s, u"行番号(&N)"_s)->setCheckable(true);
 
     QMenu *tools = addMenu(u"Tools"_s, u"ツール(&T)"_s);
     addItem(tools, u"TableWizard"_s, u"テーブル作成(&W)"_s, QKeySequence(u"Ctrl+W"_s));
@@ -116,6 +134,27 @@ void MainWindow::createMenus()
 
     QMenu *help = addMenu(u"help"_s, u"ヘルプ（&H）"_s);
     addItem(help, u"version"_s, u"バージョン情報(&A)"_s);
+}
+
+// Added around the designed menus: none of its items has a key in the
+// designed key set.
+void MainWindow::createEditMenu()
+{
+    QMenu *edit = addMenu(u"mnuEdit"_s, u"編集(&E)"_s);
+    addItem(edit, u"editUndo"_s, u"元に戻す(&U)"_s);
+    addItem(edit, u"editRedo"_s, u"やり直し(&R)"_s);
+    edit->addSeparator();
+    addItem(edit, u"editCut"_s, u"切り取り(&T)"_s);
+    addItem(edit, u"editCopy"_s, u"コピー(&C)"_s);
+    addItem(edit, u"editPaste"_s, u"貼り付け(&P)"_s);
+    edit->addSeparator();
+    addItem(edit, u"editSelectAll"_s, u"すべて選択(&A)"_s);
+    edit->addSeparator();
+    addItem(edit, u"editFind"_s, u"検索(&F)..."_s);
+    addItem(edit, u"editFindNext"_s, u"次を検索(&N)"_s);
+    addItem(edit, u"editFindPrevious"_s, u"前を検索(&V)"_s);
+    addItem(edit, u"editReplace"_s, u"置換(&E)..."_s);
+    addItem(edit, u"editGotoLine"_s, u"指定行へ移動(&G)..."_s);
 }
 
 QAction *MainWindow::item(const QString &name) const
@@ -161,10 +200,19 @@ void MainWindow::connectCommands()
 
     // Text widgets claim Ctrl+C and friends for themselves; the menu's own
     // shortcuts must win while the editor or a palette combo has the focus.
+    // The Edit menu's keys are the text widgets' own (Ctrl+C copies in the
+    // focused field) and are left to them.
     QList<QAction *> menuItems;
-    for (QAction *menu : menuBar()->actions())
-        menuItems << menu->menu()->actions();
+    for (QAction *menu : menuBar()->actions()) {
+        if (menu->objectName() != u"mnuEdit")
+            menuItems << menu->menu()->actions();
+    }
     qApp->installEventFilter(new MenuShortcutFilter(this, menuItems, this));
+}
+
+void MainWindow::createRecovery()
+{
+    m_recovery = new RecoveryKeeper(this, m_source, m_session, m_files);
 }
 
 // The preview, the page check and the browser follow the open page.
@@ -181,6 +229,56 @@ void MainWindow::createPreview()
 
     auto *browser = new BrowserOpener(this, m_source, pagePath, [this] { return m_files->saveDocument(); });
     wire(u"openInBrowser"_s, browser, &BrowserOpener::openInBrowser);
+}
+
+// What goes beyond the designed commands: the Edit menu, saving in place,
+// colouring, and the choice of keys. Each starts as designed until chosen.
+void MainWindow::connectEditing()
+{
+    wire(u"overwriteSave"_s, m_files, &DocumentFiles::overwriteSave);
+
+    new EditCommands(m_source,
+                     {item(u"editUndo"_s), item(u"editRedo"_s), item(u"editCut"_s), item(u"editCopy"_s),
+                      item(u"editPaste"_s), item(u"editSelectAll"_s)},
+                     this);
+
+    auto *find = new FindDialog(m_source, this);
+    wire(u"editFind"_s, find, &FindDialog::showFind);
+    wire(u"editReplace"_s, find, &FindDialog::showReplace);
+    wire(u"editFindNext"_s, find, &FindDialog::findNext);
+    wire(u"editFindPrevious"_s, find, &FindDialog::findPrevious);
+    wire(u"editGotoLine"_s, this, [this] { goToLine(m_source); });
+
+    auto *highlighter = new HtmlHighlighter(m_source);
+    QAction *coloring = item(u"syntaxColoring"_s);
+    coloring->setEnabled(true);
+    coloring->setChecked(Settings::syntaxColoring.value());
+    highlighter->setEnabled(coloring->isChecked());
+    connect(coloring, &QAction::toggled, this, [highlighter](bool on) {
+        highlighter->setEnabled(on);
+        Settings::syntaxColoring.setValue(on);
+    });
+
+    auto *gutter = new LineNumberGutter(m_source);
+    QAction *numbers = item(u"lineNumbers"_s);
+    numbers->setEnabled(true);
+    numbers->setChecked(Settings::lineNumbers.value());
+    gutter->setShown(numbers->isChecked());
+    connect(numbers, &QAction::toggled, this, [gutter](bool on) {
+        gutter->setShown(on);
+        Settings::lineNumbers.setValue(on);
+    });
+    statusBar()->addPermanentWidget(new CaretStatus(m_source, this));
+
+    auto *closingTags = new ClosingTagOffer(m_source);
+    closingTags->setEnabled(Settings::closingTags.value());
+
+    m_settingsDialog->addPage(new KeySetPage(this));
+    applyKeySet(this, keySetNamed(Settings::keySet.value()));
+    connect(m_settingsDialog, &SettingsDialog::applied, this, [this, closingTags] {
+        applyKeySet(this, keySetNamed(Settings::keySet.value()));
+        closingTags->setEnabled(Settings::closingTags.value());
+    });
 }
 
 void MainWindow::createClientArea()

@@ -9,6 +9,7 @@ class DocumentFiles;
 class DocumentSession;
 class LivePreview;
 class PalettePanel;
+class RecoveryKeeper;
 class RecentFiles;
 class SettingsDialog;
 class SourceEditor;
@@ -31,6 +32,7 @@ public:
     // The open page: its path, format and state, with signals to follow them.
     DocumentSession *documentSession() const { return m_session; }
     SettingsDialog *settingsDialog() const { return m_settingsDialog; }
+    RecoveryKeeper *recoveryKeeper() const { return m_recovery; }
     LivePreview *preview() const { return m_preview; }
     CheckPanel *checkPanel() const { return m_checkPanel; }
 
@@ -41,9 +43,12 @@ protected:
 
 private:
     void createMenus();
+    void createEditMenu();
+    void connectEditing();
     void createClientArea();
     void setTabOrder();
     void connectCommands();
+    void createRecovery();
     void createPreview();
     void loadForm();
     void layoutEditor();
@@ -67,6 +72,7 @@ private:
     ViewSettings *m_view = nullptr;
     ToolLauncher *m_launcher = nullptr;
     SettingsDialog *m_settingsDialog = nullptr;
+    RecoveryKeeper *m_recovery = nullptr;
     LivePreview *m_preview = nullptr;
     CheckPanel *m_checkPanel = nullptr;
 };

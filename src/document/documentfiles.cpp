@@ -6,19 +6,23 @@
 #include "core/document/diskfile.h"
 #include "core/document/disksnapshot.h"
 #include "editor/editortext.h"
-#include "core/document/filemessages.h"
 #include "editor/pagefiller.h"
+#include "core/document/filemessages.h"
 #include "editor/sourceeditor.h"
+#include "core/document/editorplaceholders.h"
+#include "core/document/nativepath.h"
 
 #include <QElapsedTimer>
 #include <QEvent>
-#include <QFileInfo>
+#include <QDir>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStatusBar>
+
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 
@@ -93,6 +97,12 @@ public:
     }
 };
 
+bool isFileOnDisk(const QString &path)
+{
+    struct stat info;
+    return ::stat(nativePath(path).constData(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
 bool declaresCharset(QStringView text)
 {
     return declaredEncoding(text.first(std::min<qsizetype>(text.size(), 64 * 1024)).toUtf8()).has_value();
@@ -164,12 +174,15 @@ bool DocumentFiles::openDocument()
 
 bool DocumentFiles::openPath(const QString &path)
 {
-    return load(QFileInfo(path).absoluteFilePath(), true);
+    // By hand, not through QFileInfo: a name that is not UTF-8 keeps its bytes.
+    if (QDir::isRelativePath(path))
+        return load(QDir::cleanPath(QDir::currentPath() + u'/' + path), true);
+    return load(QDir::cleanPath(path), true);
 }
 
 bool DocumentFiles::openRecent(const QString &path)
 {
-    if (!QFileInfo::exists(path)) {
+    if (!statSnapshot(path).exists) {
         m_backend->showError(m_window, recentMissingMessage(path));
         return false;
     }
@@ -183,8 +196,11 @@ bool DocumentFiles::reloadDocument()
 
 // The file is read and decoded before the question about unsaved changes: a
 // file that cannot be opened costs the user no decision.
-bool DocumentFiles::load(const QString &path, bool askFirst)
+bool DocumentFiles::load(const QString &chosen, bool askFirst)
 {
+    // A name Qt showed with U+FFFD for bytes that are not UTF-8 is the
+    // existing file of those bytes.
+    const QString path = recoverNativePath(chosen);
     // Taken before reading: a change made while the file is read shows as a
     // change at the next look.
     DiskSnapshot snapshot = statSnapshot(path);
@@ -202,10 +218,46 @@ bool DocumentFiles::load(const QString &path, bool askFirst)
     if (askFirst && !settleChanges())
         return false;
     snapshot.hash = contentHash(bytes);
+    const qsizetype breakers = countEditorBreakers(read.text);
+    m_placeholders = breakers > 0 && canUsePlaceholders(read.text);
+    if (m_placeholders)
+        putPlaceholders(read.text);
     m_session->open(path, read.format, std::move(bytes), std::move(read.text), snapshot);
     if (PageFiller *filler = pageFiller(m_editor))
         showFilling(filler);
+    if (breakers > 0)
+        m_backend->showWarning(m_window, editorBreakersMessage(path, breakers, m_placeholders));
     return true;
+}
+
+bool DocumentFiles::restoreDocument(const QString &path, const TextFormat &format, const QString &text)
+{
+    if (!settleChanges())
+        return false;
+    // The file as it is now: only a later change of it is asked about.
+    DiskSnapshot snapshot = statSnapshot(path);
+    QByteArray bytes;
+    DiskFailure failure;
+    if (snapshot.exists && readWholeFile(path, &bytes, &failure))
+        snapshot.hash = contentHash(bytes);
+    QString held = text;
+    m_placeholders = countEditorBreakers(held) > 0 && canUsePlaceholders(held);
+    if (m_placeholders)
+        putPlaceholders(held);
+    // No bytes of the file stand for this text: saving encodes it.
+    m_session->open(path, format, QByteArray(), QString(), snapshot);
+    if (PageFiller *filler = setEditorText(m_editor, std::move(held)))
+        showFilling(filler);
+    m_session->document()->setModified(true);
+    return true;
+}
+
+QString DocumentFiles::documentText() const
+{
+    QString text = editorText(m_editor);
+    if (m_placeholders)
+        takePlaceholders(text);
+    return text;
 }
 
 bool DocumentFiles::saveDocument()
@@ -213,19 +265,38 @@ bool DocumentFiles::saveDocument()
     const QString previous = m_dialog->fileName();
     if (!m_dialog->showSave())
         return false;
-    const QString path = m_dialog->fileName();
+    // A name Qt's dialog showed with U+FFFD for bytes that are not UTF-8 is
+    // the existing file of those bytes.
+    const QString path = recoverNativePath(m_dialog->fileName());
     m_dialog->setFileName(previous);
     if (!confirmOverwrite(path))
         return false;
+    return writeTo(path);
+}
 
-    const QString text = editorText(m_editor);
+bool DocumentFiles::overwriteSave()
+{
+    const QString path = m_session->path();
+    if (path.isEmpty())
+        return saveDocument();
+    if (!confirmOverwrite(path))
+        return false;
+    return writeTo(path);
+}
+
+// Everything a save guards, whichever command chose the path.
+bool DocumentFiles::writeTo(const QString &path)
+{
+    // held is the editor's text, stand-ins included; text is what is written.
+    const QString held = editorText(m_editor);
+    const QString text = documentText();
     TextFormat format = m_session->format();
     QByteArray bytes;
     // Unedited, the file's own bytes go back: where an encoding has two codes
     // for one character (NEC and IBM kanji in Shift_JIS), or lines end in
     // mixed styles, encoding the text again would change bytes. Bytes that
     // were let go are the ones encoding the text gives.
-    const bool fileBytes = fingerprintOf(text) == m_session->diskText() && !m_session->diskBytes().isEmpty();
+    const bool fileBytes = !m_session->diskBytes().isEmpty() && fingerprintOf(held) == m_session->diskText();
     if (fileBytes) {
         bytes = m_session->diskBytes();
     } else {
@@ -246,18 +317,18 @@ bool DocumentFiles::saveDocument()
         bytes = std::move(written.bytes);
     }
 
-    const bool oldFileKept = QFileInfo(path).isFile();
+    const bool oldFileExisted = isFileOnDisk(path);
     DiskFailure failure;
     m_session->setSaving(true);
     const bool written = writeFileSafely(path, bytes, &failure);
     DiskSnapshot snapshot = statSnapshot(path);
     m_session->setSaving(false);
     if (!written) {
-        m_backend->showError(m_window, saveFailedMessage(path, failure.reason, oldFileKept));
+        m_backend->showError(m_window, saveFailedMessage(path, failure.reason, oldFileExisted && !failure.oldFileDamaged));
         return false;
     }
     snapshot.hash = contentHash(bytes);
-    m_session->saved(path, format, fileBytes ? std::move(bytes) : QByteArray(), text, snapshot);
+    m_session->saved(path, format, fileBytes ? std::move(bytes) : QByteArray(), held, snapshot);
     return true;
 }
 
@@ -275,8 +346,12 @@ bool DocumentFiles::confirmOverwrite(const QString &path)
     if (!ownFile || !target.exists)
         return true;
     // Compared with the page's own file, wherever the dialog's name led.
-    if (m_session->diskChange() != DocumentSession::DiskChange::Changed)
+    DiskSnapshot current;
+    if (m_session->diskChange(&current) != DocumentSession::DiskChange::Changed)
         return true;
+    // One question about one change: coming back to the window after this
+    // one asks nothing more.
+    m_session->acknowledge(current);
     return m_backend->askToOverwrite(m_window, overwriteChangedQuestion(path));
 }
 
@@ -344,7 +419,7 @@ void DocumentFiles::updateCaption()
     QString caption = appTitle.toString();
     const QString path = m_session->path();
     if (!path.isEmpty())
-        caption += u"  - " + QString(path).replace(u"[*]"_s, u"[*][*]"_s);
+        caption += u"  - " + displayedPath(path).replace(u"[*]"_s, u"[*][*]"_s);
     // Qt shows "[*]" as the unsaved-changes mark, or nothing.
     m_window->setWindowTitle(caption + u"[*]");
     m_window->setWindowModified(m_session->isModified());

@@ -71,12 +71,25 @@ public:
     // asking about unsaved changes; false keeps it open.
     bool queryClose();
 
+    // Puts back text a recovery file kept: with its file and format, unsaved.
+    // False when the user kept the unsaved changes of the open document.
+    bool restoreDocument(const QString &path, const TextFormat &format, const QString &text);
+
+    // The page's whole text as it is written: the editor's text with its
+    // stand-ins for U+2029, U+FDD0 and U+FDD1 turned back.
+    QString documentText() const;
+    // Whether the editor holds such stand-ins (see editorplaceholders.h).
+    bool usesPlaceholders() const { return m_placeholders; }
+
     void setBackend(std::unique_ptr<Backend> backend);
 
 public slots:
     void newDocument();
     bool openDocument();
     bool saveDocument();
+    // Writes to the document's own file without a dialog, with the same
+    // guards as Save; a document that has none is saved through the Save dialog.
+    bool overwriteSave();
     // Reads the open file again, dropping unsaved edits without a question.
     bool reloadDocument();
     // Asks about unsaved changes, then closes the main window, which ends the program.
@@ -89,6 +102,7 @@ private:
     bool settleChanges();
     void showFilling(PageFiller *filler);
     bool load(const QString &path, bool askFirst);
+    bool writeTo(const QString &path);
     bool confirmOverwrite(const QString &path);
     void changedOnDisk(DocumentSession::DiskChange change);
     void updateCaption();
@@ -102,4 +116,5 @@ private:
     QProgressBar *m_loading;
     std::unique_ptr<Backend> m_backend;
     bool m_closeSettled = false;
+    bool m_placeholders = false;
 };

@@ -4,7 +4,9 @@
 #include "core/document/diskfile.h"
 #include "editor/editortext.h"
 #include "editor/pagefiller.h"
+#include "core/document/editorplaceholders.h"
 
+#include <QApplication>
 #include <QFileInfo>
 #include <QFileSystemWatcher>
 #include <QPlainTextEdit>
@@ -26,7 +28,7 @@ DocumentSession::DocumentSession(QPlainTextEdit *editor, QObject *parent)
 {
     m_settle->setSingleShot(true);
     m_settle->setInterval(settleMs);
-    connect(m_settle, &QTimer::timeout, this, &DocumentSession::checkDisk);
+    connect(m_settle, &QTimer::timeout, this, &DocumentSession::settled);
     connect(m_watcher, &QFileSystemWatcher::fileChanged, this, &DocumentSession::fileNoticed);
     connect(m_watcher, &QFileSystemWatcher::directoryChanged, this, &DocumentSession::fileNoticed);
     connect(document(), &QTextDocument::modificationChanged, this, &DocumentSession::modificationChanged);
@@ -56,14 +58,30 @@ void DocumentSession::open(const QString &path, const TextFormat &format, QByteA
 {
     // A page of many megabytes goes into the editor a piece at a time, which
     // works out its fingerprint on the way; its bytes are let go when writing
-    // its text gives them back.
-    if (text.size() >= PageFiller::piecewiseFrom && writesBack(text, format, bytes))
+    // its text gives them back. Not while the editor would show some of its
+    // characters as line ends: it gives those back as line ends.
+    if (text.size() >= PageFiller::piecewiseFrom && countEditorBreakers(text) == 0
+        && writesBack(text, format, bytes))
         bytes = QByteArray();
     const TextFingerprint print = PageFiller::takesPieces(text) ? TextFingerprint() : fingerprintOf(text);
     PageFiller *filler = setEditorText(m_editor, std::move(text));
     if (filler)
         connect(filler, &PageFiller::filled, this, [this](const TextFingerprint &text) { m_diskText = text; });
     setFile(path, format, std::move(bytes), print, snapshot);
+    emit textReplaced();
+}
+
+void DocumentSession::restore(const QString &path, const TextFormat &format, const QString &text)
+{
+    DiskSnapshot snapshot = statSnapshot(path);
+    QByteArray bytes;
+    DiskFailure failure;
+    if (snapshot.exists && readWholeFile(path, &bytes, &failure))
+        snapshot.hash = contentHash(bytes);
+    setEditorText(m_editor, text);
+    // Nothing on disk holds this text: no bytes to write back unedited.
+    setFile(path, format, QByteArray(), TextFingerprint(), snapshot);
+    document()->setModified(true);
     emit textReplaced();
 }
 
@@ -128,6 +146,14 @@ void DocumentSession::fileNoticed(const QString &)
     m_settle->start();
 }
 
+// A change noticed while the user works in another program is asked about
+// when they come back to the window, which looks at the file then.
+void DocumentSession::settled()
+{
+    if (m_editor->window()->isActiveWindow())
+        checkDisk();
+}
+
 std::optional<DocumentSession::DiskChange> DocumentSession::diskChange(DiskSnapshot *current)
 {
     DiskSnapshot now = statSnapshot(m_path);
@@ -157,8 +183,9 @@ void DocumentSession::checkDisk()
 {
     if (m_path.isEmpty())
         return;
-    // Our own save writes the file; a check during a question waits for its answer.
-    if (m_saving || m_checking) {
+    // Our own save writes the file; a check during a question or a dialog
+    // waits for its answer.
+    if (m_saving || m_checking || QApplication::activeModalWidget()) {
         m_recheck = true;
         return;
     }

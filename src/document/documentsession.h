@@ -57,6 +57,10 @@ public:
     // is the file at path as snapshot found it.
     void open(const QString &path, const TextFormat &format, QByteArray bytes, QString text,
               const DiskSnapshot &snapshot);
+    // Text kept elsewhere for the page at path (a recovered edit): the editor
+    // shows it, marked unsaved, to be written in format. The file as it now
+    // stands is what a save will ask before writing over.
+    void restore(const QString &path, const TextFormat &format, const QString &text);
     // After a save: the editor's text, unchanged, is now the file at path.
     void saved(const QString &path, const TextFormat &format, QByteArray bytes, QString text,
                const DiskSnapshot &snapshot);
@@ -68,6 +72,10 @@ public:
     // written again with the same bytes, has not changed. current receives
     // the file's present snapshot.
     std::optional<DiskChange> diskChange(DiskSnapshot *current = nullptr);
+
+    // The user was told of the file's state current another way (asked
+    // before a save over it): changedOnDisk does not report it again.
+    void acknowledge(const DiskSnapshot &current) { m_reported = current; }
 
     // Looks at the file and emits changedOnDisk once for each new state of
     // it, whatever the answer to the question it raised; nothing while the
@@ -82,7 +90,7 @@ signals:
     void pathChanged(const QString &path);
     void formatChanged(const TextFormat &format);
     void modificationChanged(bool modified);
-    // New, Open or a reload has filled the document.
+    // New, Open, a reload or restore() has filled the document.
     void textReplaced();
     void changedOnDisk(DocumentSession::DiskChange change);
 
@@ -91,6 +99,7 @@ private:
                  const DiskSnapshot &snapshot);
     void watch(const QString &path);
     void fileNoticed(const QString &path);
+    void settled();
 
     QPlainTextEdit *m_editor;
     QFileSystemWatcher *m_watcher;

@@ -130,11 +130,16 @@ void PageFiller::abandon()
     complete(false);
 }
 
+// The pieces leave the modified state as they found it: the page is as
+// unsaved as whoever filled it says (a restored page is, an opened one not).
 void PageFiller::insert(const QString &piece)
 {
-    QTextCursor end(m_editor->document());
+    QTextDocument *document = m_editor->document();
+    const bool wasModified = document->isModified();
+    QTextCursor end(document);
     end.movePosition(QTextCursor::End);
     end.insertText(piece);
+    document->setModified(wasModified);
     m_fingerprinter.add(piece);
 }
 
@@ -144,7 +149,6 @@ void PageFiller::complete(bool filled)
     if (m_editor) {
         QTextDocument *document = m_editor->document();
         document->setUndoRedoEnabled(m_undoWasEnabled);
-        document->setModified(false);
         m_editor->setReadOnly(m_wasReadOnly);
     }
     if (filled)

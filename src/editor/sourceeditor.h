@@ -27,6 +27,13 @@ public:
     // belongs to the View menu's centring.
     QMenu *createContextMenu(const QPoint &position);
 
+    // Where blocks are drawn, for what paints beside or over the text
+    // (colouring, the line-number gutter).
+    using QPlainTextEdit::blockBoundingGeometry;
+    using QPlainTextEdit::contentOffset;
+    using QPlainTextEdit::firstVisibleBlock;
+    using QPlainTextEdit::setViewportMargins;
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;

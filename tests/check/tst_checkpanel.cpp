@@ -6,6 +6,7 @@
 #include "document/documentfiles.h"
 #include "editor/editortext.h"
 #include "editor/sourceeditor.h"
+#include "testsettings.h"
 
 #include <QAction>
 #include <QApplication>
@@ -52,6 +53,7 @@ void TestCheckPanel::initTestCase()
 
 void TestCheckPanel::init()
 {
+    useFreshSettings();
     m_window = new MainWindow;
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window));

@@ -216,12 +216,16 @@ private slots:
     void realQuestionButtons_data();
     void realQuestionButtons();
     void realErrorMessage();
+    void realDiskQuestionsDefault_data();
+    void realDiskQuestionsDefault();
     void highlighterSurvivesNewAndOpen();
     void changedOnDisk_data();
     void changedOnDisk();
     void deletedOnDisk_data();
     void deletedOnDisk();
     void watcherNoticesOtherPrograms();
+    void saveOverChangedFileAsksEachSave();
+    void restoredTextIsUnsaved();
 
 private:
     // Clicks the button captioned caption of the message box that is about
@@ -1141,11 +1145,12 @@ void TestDocumentFiles::deletedOnDisk()
     QCOMPARE(m_prompts.warnings.size(), 1);
 }
 
-// Without the window being activated: the file watcher notices another
+// While the user works in the window: the file watcher notices another
 // program's change, also after that program replaced the file by renaming a
 // new one over it, and notices when it is deleted. Our own save raises nothing.
 void TestDocumentFiles::watcherNoticesOtherPrograms()
 {
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
     const QString path = copyOfFixture(u"sjis_crlf.html"_s);
     QVERIFY(m_window->files->openPath(path));
     QSignalSpy changes(m_window->session, &DocumentSession::changedOnDisk);
@@ -1167,9 +1172,139 @@ void TestDocumentFiles::watcherNoticesOtherPrograms()
     QCOMPARE(m_prompts.reloadQuestions.size(), 3);
     QVERIFY(m_prompts.overwriteQuestions.isEmpty());
 
+    // While the user works in another window the question waits for their return.
+    QWidget elsewhere;
+    elsewhere.show();
+    elsewhere.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&elsewhere));
+    changeOutside(path, Outside::Rewrite, fixture(u"utf8_lf.html"_s));
+    QVERIFY(!changes.wait(1000));
+    QCOMPARE(m_prompts.reloadQuestions.size(), 3);
+    m_window->activateWindow();
+    QTRY_COMPARE(m_prompts.reloadQuestions.size(), 4);
+
     QVERIFY(QFile::remove(path));
     QTRY_COMPARE(m_prompts.warnings.size(), 1);
-    QCOMPARE(m_prompts.reloadQuestions.size(), 3);
+    QCOMPARE(m_prompts.reloadQuestions.size(), 4);
+}
+
+// Text recovered for a page: shown unsaved under the page's name, written in
+// the page's format, and a question before writing over the file.
+void TestDocumentFiles::restoredTextIsUnsaved()
+{
+    const QString path = copyOfFixture(u"sjis_crlf.html"_s);
+    const QString recovered = u"<P>取り戻した文</P>\n"_s;
+    const TextFormat format{TextEncoding::ShiftJis, false, LineEnd::CrLf};
+    QSignalSpy replaced(m_window->session, &DocumentSession::textReplaced);
+    m_window->session->restore(path, format, recovered);
+
+    QCOMPARE(replaced.count(), 1);
+    QCOMPARE(editorText(m_window->editor), recovered);
+    QVERIFY(m_window->isWindowModified());
+    QCOMPARE(m_window->windowTitle(), caption(path));
+    QCOMPARE(statusText(), u"文字コード: Shift_JIS　改行: CRLF"_s);
+    QCOMPARE(m_window->dialog->fileName(), path);
+    QVERIFY(!m_window->editor->document()->isUndoAvailable());
+
+    // Unchanged since: written without a question, in Shift_JIS with CR LF.
+    m_dialogs.saves << path;
+    QVERIFY(m_window->files->saveDocument());
+    QVERIFY(m_prompts.overwriteQuestions.isEmpty());
+    QCOMPARE(readBytes(path), QByteArray("<P>\x8e\xe6\x82\xe8\x96\xdf\x82\xb5\x82\xbd\x95\xb6</P>\r\n"));
+
+    // Changed by another program before the save: asked, and kept when cancelled.
+    m_window->session->restore(path, format, recovered + u"追加"_s);
+    writeBytes(path, "<P>other</P>");
+    m_dialogs.saves << path;
+    QVERIFY(!m_window->files->saveDocument());
+    QCOMPARE(m_prompts.overwriteQuestions.size(), 1);
+    QCOMPARE(readBytes(path), QByteArray("<P>other</P>"));
+}
+
+void TestDocumentFiles::realDiskQuestionsDefault_data()
+{
+    QTest::addColumn<bool>("edited");
+    QTest::addColumn<bool>("saving");
+    QTest::addColumn<QStringList>("buttons");
+    QTest::addColumn<bool>("reloaded");
+
+    QTest::addRow("changed, page unedited: Enter reads it again")
+        << false << false << QStringList{u"このままにする"_s, u"読み込み直す"_s} << true;
+    QTest::addRow("changed, page edited: Enter keeps the edits")
+        << true << false << QStringList{u"編集を残す"_s, u"読み込み直す（編集を破棄）"_s} << false;
+    QTest::addRow("saving over the changed file: Enter cancels")
+        << true << true << QStringList{u"キャンセル"_s, u"上書き保存する"_s} << false;
+}
+
+// The real message boxes: Japanese buttons, and Enter gives the safe answer
+// where edits or another program's change would be lost.
+void TestDocumentFiles::realDiskQuestionsDefault()
+{
+    QFETCH(bool, edited);
+    QFETCH(bool, saving);
+    QFETCH(QStringList, buttons);
+    QFETCH(bool, reloaded);
+
+    Window window;
+    window.dialog->setBackend(std::make_unique<ScriptedDialogs>(&m_dialogs));
+    window.show();
+    const QString path = copyOfFixture(u"sjis_crlf.html"_s);
+    QVERIFY(window.files->openPath(path));
+    if (edited)
+        insertAtStart(window.editor, u"編集"_s);
+    const QString before = editorText(window.editor);
+    const QByteArray theirs = fixture(u"eucjp_lf.html"_s);
+    writeBytes(path, theirs);
+
+    QStringList captions;
+    QMetaObject::invokeMethod(
+        this,
+        [&captions] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            for (QAbstractButton *button : box->buttons())
+                captions << button->text();
+            QTest::keyClick(box, Qt::Key_Return);
+        },
+        Qt::QueuedConnection);
+    if (saving) {
+        m_dialogs.saves << path;
+        QVERIFY(!window.files->saveDocument());
+    } else {
+        activate(&window);
+    }
+
+    captions.sort();
+    QCOMPARE(captions, buttons);
+    QCOMPARE(editorText(window.editor), reloaded ? readText(theirs).text : before);
+    QCOMPARE(readBytes(path), theirs);
+}
+
+// A change first met at a save is asked about there, not again on coming
+// back to the window; each later save over it asks again until one writes.
+void TestDocumentFiles::saveOverChangedFileAsksEachSave()
+{
+    const QString path = copyOfFixture(u"sjis_crlf.html"_s);
+    QVERIFY(m_window->files->openPath(path));
+    insertAtStart(m_window->editor, u"編集"_s);
+    const QByteArray theirs = fixture(u"eucjp_lf.html"_s);
+    writeBytes(path, theirs);
+
+    m_dialogs.saves << path;
+    QVERIFY(!m_window->files->saveDocument());
+    QCOMPARE(m_prompts.overwriteQuestions.size(), 1);
+    activate(m_window.get());
+    QVERIFY(m_prompts.reloadQuestions.isEmpty());
+    QCOMPARE(readBytes(path), theirs);
+
+    m_dialogs.saves << path;
+    m_prompts.overwriteAnswer = true;
+    QVERIFY(m_window->files->saveDocument());
+    QCOMPARE(m_prompts.overwriteQuestions.size(), 2);
+    QCOMPARE(readText(readBytes(path)).text, editorText(m_window->editor));
+    activate(m_window.get());
+    QVERIFY(m_prompts.reloadQuestions.isEmpty());
 }
 
 QTEST_MAIN(TestDocumentFiles)

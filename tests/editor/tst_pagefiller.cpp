@@ -20,6 +20,7 @@ private slots:
     void fillsPiecewise();
     void completesForWhoeverReadsTheText();
     void anotherPageReplacesOneGoingIn();
+    void restoredPageStaysUnsaved();
     void editorClosedWhileFilling();
     void smallPageGoesInAtOnce();
 };
@@ -119,6 +120,19 @@ void TestPageFiller::anotherPageReplacesOneGoingIn()
     QVERIFY(!setEditorText(&editor, u"<P>小さいページ</P>"_s));
     QVERIFY(!editor.isReadOnly());
     QCOMPARE(editorText(&editor), u"<P>小さいページ</P>"_s);
+}
+
+// A page brought back from recovery is marked unsaved as it starts going in:
+// the pieces after it must not make it look saved.
+void TestPageFiller::restoredPageStaysUnsaved()
+{
+    SourceEditor editor;
+    PageFiller *filler = setEditorText(&editor, pageOf(u"<P>復元</P>\n"_s));
+    QVERIFY(filler);
+    QSignalSpy filled(filler, &PageFiller::filled);
+    editor.document()->setModified(true);
+    QVERIFY(filled.wait(60'000));
+    QVERIFY(editor.document()->isModified());
 }
 
 void TestPageFiller::editorClosedWhileFilling()

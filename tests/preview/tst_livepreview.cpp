@@ -9,6 +9,7 @@
 #include "editor/sourceeditor.h"
 #include "preview/livepreview.h"
 #include "preview/previewpane.h"
+#include "testsettings.h"
 
 #include <QAction>
 #include <QApplication>
@@ -115,6 +116,7 @@ void TestLivePreview::cleanupTestCase()
 
 void TestLivePreview::init()
 {
+    useFreshSettings();
     m_opened.clear();
     m_window = new MainWindow;
     m_window->show();

@@ -8,6 +8,7 @@
 #include "preview/browseropener.h"
 #include "preview/livepreview.h"
 #include "scripteddialogs.h"
+#include "testsettings.h"
 #include "window/commondialog.h"
 
 #include <QAction>
@@ -59,6 +60,7 @@ void TestPreviewCommands::cleanupTestCase()
 
 void TestPreviewCommands::init()
 {
+    useFreshSettings();
     m_opened.clear();
     m_dialogs = {};
     m_window = new MainWindow;

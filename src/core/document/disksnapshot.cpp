@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/document/disksnapshot.h"
 
-#include <QFile>
+#include "core/document/nativepath.h"
+
 #include <QHashFunctions>
 
 #include <sys/stat.h>
@@ -15,7 +16,7 @@ DiskSnapshot statSnapshot(const QString &path)
 {
     DiskSnapshot snapshot;
     struct stat info {};
-    if (path.isEmpty() || ::stat(QFile::encodeName(path).constData(), &info) != 0)
+    if (path.isEmpty() || ::stat(nativePath(path).constData(), &info) != 0)
         return snapshot;
     snapshot.exists = true;
     snapshot.device = quint64(info.st_dev);

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/document/filemessages.h"
 
+#include "core/document/nativepath.h"
+#include "core/document/recoveryfile.h"
+
 #include <QStringList>
 
 using namespace Qt::StringLiterals;
@@ -9,7 +12,7 @@ namespace {
 
 QString quoted(const QString &path)
 {
-    return u"「" + path + u"」";
+    return u"「" + displayedPath(path) + u"」";
 }
 
 QString characterName(char32_t character)
@@ -86,6 +89,28 @@ QString unsavableMessage(const QString &path, const WrittenText &written)
 {
     return u"ファイル" + quoted(path) + u"に保存できませんでした。\n\n理由：どの文字コードでも書けない文字があります。\n\n"
         + whereList(written) + u"\n\nこれらの文字を消してから保存してください。";
+}
+
+QString editorBreakersMessage(const QString &path, qsizetype count, bool keptOnSave)
+{
+    QString message = u"ファイル"_s + quoted(path) + u"には、段落区切り（U+2029）など、エディターが文字のまま表示できない文字が %1 か所あります。"_s.arg(count);
+    if (keptOnSave)
+        return message + u"\n\n編集中は代わりの記号で表示されますが、保存するとどれも元の文字のまま書き戻されます。"_s;
+    return message + u"\n\nこの文書はそれらを保てないため、保存するとそれらは改行になります。"_s;
+}
+
+QString restoreQuestion(const RecoveryRecord &record)
+{
+    const QString document = record.path.isEmpty() ? u"新しい文書（ファイル名なし）"_s : u"ファイル"_s + quoted(record.path);
+    const QString time = record.written.toLocalTime().toString(u"yyyy年M月d日 H:mm:ss"_s);
+    return u"タグポットが終了したとき保存されていなかった変更が残っています。\n\n"_s + document + u"\n"_s + time
+        + u" の内容（文字コード: "_s + formatName(record.format) + u"　改行: "_s + lineEndName(record.format.lineEnd)
+        + u"）\n\n復元しますか？ 復元すると、保存されていない文書として開きます。"_s;
+}
+
+QString recoveryFailedMessage(const QString &reason)
+{
+    return u"復元用の控えを書けませんでした（"_s + reason + u"）。こまめに保存してください。"_s;
 }
 
 QString changedOnDiskQuestion(const QString &path, bool modified)

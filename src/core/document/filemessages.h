@@ -22,6 +22,15 @@ QString saveAsUtf8Question(const QString &path, const TextFormat &format, const 
 // For characters that fit no encoding at all.
 QString unsavableMessage(const QString &path, const WrittenText &written);
 
+// For a file holding U+2029, U+FDD0 or U+FDD1, which the editor cannot show as
+// characters: keptOnSave tells whether saving writes them back as they were.
+QString editorBreakersMessage(const QString &path, qsizetype count, bool keptOnSave);
+
+struct RecoveryRecord;
+// Whether to restore the unsaved text a program no longer running left.
+QString restoreQuestion(const RecoveryRecord &record);
+// Why the unsaved text could not be kept for recovery.
+QString recoveryFailedMessage(const QString &reason);
 // The open file was changed by another program: read it again? modified
 // says that reading it again loses unsaved edits.
 QString changedOnDiskQuestion(const QString &path, bool modified);

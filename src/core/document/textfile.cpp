@@ -38,6 +38,9 @@ ByteSurvey survey(QByteArrayView bytes)
 {
     ByteSurvey found;
     const size_t size = size_t(bytes.size());
+    // An empty file's view has no data pointer at all.
+    if (size == 0)
+        return found;
     found.nul = std::memchr(bytes.data(), 0, size) != nullptr;
     found.escape = std::memchr(bytes.data(), 0x1B, size) != nullptr;
     // Eight bytes at a time; a Japanese page shows a high byte early.

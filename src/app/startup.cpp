@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/startup.h"
+
+#include "app/mainwindow.h"
+#include "core/document/diskfile.h"
+#include "core/document/terminationsignals.h"
+#include "document/recoverykeeper.h"
+
+#include <QApplication>
+#include <QSessionManager>
+#include <QTimer>
+
+void prepareProcess()
+{
+    ignoreFileSizeSignal();
+}
+
+void endCleanlyOnRequest(MainWindow *window)
+{
+    const auto keepAndQuit = [window] {
+        window->recoveryKeeper()->keepForRecovery();
+        // Leaving the event loop, not quit(): quit() closes the windows,
+        // and closing asks about the unsaved changes the recovery file now
+        // holds, of a user who is not there to answer.
+        QCoreApplication::exit(0);
+        // A request that came during a question asked before the program's
+        // event loop started ends that loop as soon as it runs.
+        QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+    };
+    auto *termination = new TerminationSignals(window);
+    QObject::connect(termination, &TerminationSignals::received, window, keepAndQuit);
+    QObject::connect(qApp, &QGuiApplication::commitDataRequest, window, [keepAndQuit](QSessionManager &) {
+        keepAndQuit();
+    });
+}

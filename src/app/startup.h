@@ -1,0 +1,13 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+class MainWindow;
+
+// What every start of the program sets up before its window exists: a write
+// beyond the file size limit fails like a full disk instead of killing the
+// program mid-save.
+void prepareProcess();
+
+// SIGTERM, SIGHUP, SIGINT and a logout keep the unsaved text in a recovery
+// file and then end the program without asking: nobody is there to answer.
+void endCleanlyOnRequest(MainWindow *window);

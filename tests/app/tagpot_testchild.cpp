@@ -1,0 +1,125 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
+// The program as the tests that end or limit a running process need it: the
+// real start-up (start-up settings, signal handling, recovery keeper) and the
+// real main window, driven by its arguments instead of a user, reporting on
+// standard output one line per event. Run by tests only, with XDG_STATE_HOME
+// pointing into a temporary folder.
+//
+//   tagpot_testchild keep <file> <text>  edit; print "written" once recovery holds it
+//   tagpot_testchild hold <file> <text>  edit; print "ready" (no recovery written by time)
+//   tagpot_testchild save <file> <text>  edit and save onto file; print "saved" or "failed"
+//   tagpot_testchild restore             restore the newest recovery file; print what came back
+
+#include "app/mainwindow.h"
+#include "app/startup.h"
+#include "core/document/nativepath.h"
+#include "document/documentfiles.h"
+#include "document/documentsession.h"
+#include "document/recoverykeeper.h"
+#include "editor/editortext.h"
+#include "editor/sourceeditor.h"
+#include "scripteddialogs.h"
+
+#include <QApplication>
+#include <QTextCursor>
+
+#include <cstdio>
+
+using namespace Qt::StringLiterals;
+using namespace std::chrono_literals;
+
+namespace {
+
+void say(const QByteArray &line)
+{
+    std::fputs(QByteArray(line + '\n').constData(), stdout);
+    std::fflush(stdout);
+}
+
+QByteArray oneLine(const QString &text)
+{
+    return text.toUtf8().replace('\\', "\\\\").replace('\n', "\\n");
+}
+
+class PrintedPrompts : public DocumentFiles::Backend
+{
+public:
+    DocumentFiles::Answer askToSave(QWidget *, const QString &) override
+    {
+        say("asked to save");
+        return DocumentFiles::Answer::Cancel;
+    }
+    bool askToSaveAsUtf8(QWidget *, const QString &) override { return false; }
+    bool askToReload(QWidget *, const QString &, bool) override { return false; }
+    bool askToOverwrite(QWidget *, const QString &) override { return false; }
+    void showError(QWidget *, const QString &message) override { say("error " + oneLine(message)); }
+    void showWarning(QWidget *, const QString &message) override { say("warning " + oneLine(message)); }
+};
+
+class RestoreFirst : public RecoveryKeeper::Prompt
+{
+public:
+    RecoveryKeeper::Choice askToRestore(QWidget *, const QString &question) override
+    {
+        say("question " + oneLine(question));
+        return RecoveryKeeper::Choice::Restore;
+    }
+};
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    prepareProcess();
+    QApplication app(argc, argv);
+    if (argc < 2)
+        return 2;
+    const QByteArray command = argv[1];
+    const QString path = argc > 2 ? pathFromNative(argv[2]) : QString();
+    const QString text = argc > 3 ? QString::fromUtf8(argv[3]) : QString();
+
+    MainWindow window;
+    endCleanlyOnRequest(&window);
+    window.show();
+    DialogScript dialogs;
+    dialogs.saves << path;
+    window.commonDialog()->setBackend(std::make_unique<ScriptedDialogs>(&dialogs));
+    window.documentFiles()->setBackend(std::make_unique<PrintedPrompts>());
+    RecoveryKeeper *keeper = window.recoveryKeeper();
+    keeper->setPrompt(std::make_unique<RestoreFirst>());
+
+    if (command == "restore") {
+        if (!keeper->offerRestore())
+            return 1;
+        DocumentFiles *files = window.documentFiles();
+        const DocumentSession *session = window.documentSession();
+        say("path " + nativePath(session->path()).toPercentEncoding("/"));
+        say("format " + formatName(session->format()).toUtf8() + ' ' + lineEndName(session->format().lineEnd).toUtf8());
+        say("modified " + QByteArray(window.source()->document()->isModified() ? "yes" : "no"));
+        say("text " + oneLine(files->documentText()));
+        return 0;
+    }
+
+    if (!window.documentFiles()->openPath(path))
+        return 1;
+    if (command == "keep") {
+        keeper->setDelays(50ms, 50ms);
+        QObject::connect(keeper, &RecoveryKeeper::written, &app, [] { say("written"); });
+    } else if (command == "hold") {
+        keeper->setDelays(1h, 1h);
+    }
+    QTextCursor cursor(window.source()->document());
+    window.source()->setTextCursor(cursor);
+    window.source()->setSelText(text);
+
+    if (command == "save") {
+        say(window.documentFiles()->saveDocument() ? "saved" : "failed");
+        return 0;
+    }
+    if (command == "hold")
+        say("ready");
+    const int code = app.exec();
+    say("ended");
+    return code;
+}
