@@ -29,7 +29,11 @@
 #include "core/window/viewcaptions.h"
 #include "window/viewsettings.h"
 #include "color/getcolorcode.h"
+#include "palette/insertsettingspage.h"
 #include "palette/palettepanel.h"
+#include "palette/palettetools.h"
+#include "core/document/textencoding.h"
+#include "core/settings/settingkeys.h"
 #include "table/tablewizard.h"
 #include "check/checkpanel.h"
 #include "preview/browseropener.h"
@@ -37,10 +41,12 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDockWidget>
 #include <QEvent>
 #include <QIcon>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QStyle>
 
 using namespace Qt::StringLiterals;
 
@@ -61,6 +67,8 @@ MainWindow::MainWindow(QWidget *parent)
     createRecovery();
     createPreview();
     connectEditing();
+    createPaletteTools();
+    connectColorCommands();
     loadForm();
     rememberBetweenRuns();
 }
@@ -119,10 +127,12 @@ void MainWindow::createMenus()
     addItem(view, u"previewToggle"_s, u"プレビュー(&W)"_s)->setCheckable(true);
     addItem(view, u"syntaxColoring"_s, u"HTML の色分け(&H)"_s)->setCheckable(true);
     addItem(view, u"lineNumbers"_s, u"行番号(&N)"_s)->setCheckable(true);
+    addItem(view, u"paletteTools"_s, u"タグ検索と挿入プレビュー(&K)"_s)->setCheckable(true);
 
     QMenu *tools = addMenu(u"Tools"_s, u"ツール(&T)"_s);
     addItem(tools, u"TableWizard"_s, u"テーブル作成(&W)"_s, QKeySequence(u"Ctrl+W"_s));
     addItem(tools, u"GetColors"_s, u"カラーコード取得(&G)"_s, QKeySequence(u"Ctrl+G"_s));
+    addItem(tools, u"insertColorCode"_s, u"カラーコード挿入(&I)"_s);
     addItem(tools, u"validate"_s, u"ページのチェック(&K)"_s);
     tools->addSeparator();
     addItem(tools, u"preferences"_s, u"設定(&O)..."_s);
@@ -191,7 +201,6 @@ void MainWindow::connectCommands()
 
     auto *tableWizard = new TableWizard(this, m_source, m_commonDialog);
     wire(u"TableWizard"_s, tableWizard, &TableWizard::show);
-    wire(u"GetColors"_s, this, [this] { GetColorCode(*m_commonDialog); });
 
     wire(u"version"_s, this, [this] { showAboutBox(this); });
 
@@ -351,8 +360,10 @@ void MainWindow::layoutEditor()
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_client && event->type() == QEvent::Resize)
+    if (watched == m_client && event->type() == QEvent::Resize) {
         layoutEditor();
+        keepClientWidth();
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -372,4 +383,114 @@ void MainWindow::changeEvent(QEvent *event)
     if (event->type() == QEvent::WindowStateChange)
         layoutEditor();
     QMainWindow::changeEvent(event);
+}
+
+// The tag search and the markup preview stand in a dock on the right, so the
+// palette column and the client area keep their designed places and sizes.
+void MainWindow::createPaletteTools()
+{
+    // The page skeleton's <meta charset> names the page's own encoding.
+    m_palette->setCharsetSource([this] { return encodingName(m_session->format().encoding).toString(); });
+    connect(m_session, &DocumentSession::formatChanged, m_palette, &PalettePanel::pendingChanged);
+    m_palette->setInsertOptions(storedInsertOptions());
+    m_settingsDialog->addPage(new InsertSettingsPage(m_settingsDialog));
+    connect(m_settingsDialog, &SettingsDialog::applied, this,
+            [this] { m_palette->setInsertOptions(storedInsertOptions()); });
+
+    QAction *toggle = item(u"paletteTools"_s);
+    toggle->setEnabled(true);
+    connect(toggle, &QAction::triggered, this, [this](bool shown) {
+        showPaletteTools(shown, true);
+        if (shown)
+            m_paletteTools->focusSearch();
+    });
+    // A window size remembered from the last run already holds the dock.
+    if (Settings::showPaletteTools.value())
+        showPaletteTools(true, Settings::windowGeometry.value().isEmpty());
+}
+
+// The dock is made when first shown: a first start creates nothing of it.
+void MainWindow::createPaletteDock()
+{
+    m_paletteTools = new PaletteTools(m_palette, this);
+    m_paletteDock = new QDockWidget(u"タグ検索と挿入プレビュー"_s, this);
+    m_paletteDock->setObjectName(u"paletteToolsDock"_s);
+    m_paletteDock->setWidget(m_paletteTools);
+    m_paletteDock->setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
+    addDockWidget(Qt::RightDockWidgetArea, m_paletteDock);
+    m_paletteDock->hide();
+    // The dock's own close box hides it like the menu item.
+    connect(m_paletteDock, &QDockWidget::visibilityChanged, this, [this](bool visible) {
+        if (!visible && !m_paletteDock->isHidden())
+            return; // only covered by another window or tab
+        item(u"paletteTools"_s)->setChecked(!m_paletteDock->isHidden());
+        Settings::showPaletteTools.setValue(!m_paletteDock->isHidden());
+    });
+}
+
+void MainWindow::showPaletteTools(bool shown, bool growWindow)
+{
+    if (!m_paletteDock) {
+        if (!shown)
+            return;
+        createPaletteDock();
+    }
+    if (shown == m_paletteDock->isVisibleTo(this)) {
+        item(u"paletteTools"_s)->setChecked(shown);
+        return;
+    }
+    // The window grows by the dock instead of taking its width from the editor.
+    growWindow = growWindow && !(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) && !m_paletteDock->isFloating();
+    // Before the window first shows, its client area is not laid out yet but
+    // will span the whole width.
+    const int clientWidth = isVisible() ? m_client->width() : size().width();
+    m_paletteDock->setVisible(shown);
+    if (growWindow && shown) {
+        m_paletteDock->ensurePolished();
+        const int width = m_paletteDock->sizeHint().width()
+                        + style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent, nullptr, this);
+        resize(size().width() + width, size().height());
+        resizeDocks({m_paletteDock}, {width}, Qt::Horizontal);
+        // The dock's final width is known only once the window is laid out
+        // (eventFilter then gives the client area back what it lost).
+        m_keepClientWidth = clientWidth;
+    } else if (growWindow) {
+        // The dock is the window's only one: without it the window is its client area.
+        resize(std::max(minimumWidth(), clientWidth), size().height());
+    }
+    item(u"paletteTools"_s)->setChecked(shown);
+    Settings::showPaletteTools.setValue(shown);
+}
+
+// Once the window is laid out with the dock beside the client area, the
+// client area gets back the width the dock's first estimate took from it.
+void MainWindow::keepClientWidth()
+{
+    if (m_keepClientWidth <= 0 || !m_paletteDock || !m_paletteDock->isVisibleTo(this))
+        return;
+    if (m_client->width() + m_paletteDock->width() > width())
+        return; // the dock is not laid out beside it yet
+    const int missing = m_keepClientWidth - m_client->width();
+    m_keepClientWidth = 0;
+    // Not from inside the client's own resize: the editor then follows as usual.
+    if (missing != 0)
+        QMetaObject::invokeMethod(
+            this, [this, missing] { resize(width() + missing, height()); }, Qt::QueuedConnection);
+}
+
+// After the colour command the status bar names the code it copied;
+// insertColorCode writes "#RRGGBB" at the caret instead.
+void MainWindow::connectColorCommands()
+{
+    wire(u"GetColors"_s, this, [this] {
+        if (const auto code = copyColorCode(*m_commonDialog))
+            statusBar()->showMessage(u"カラーコード "_s + *code + u" をコピーしました"_s);
+    });
+    wire(u"insertColorCode"_s, this, [this] {
+        if (const auto code = chooseColorCode(*m_commonDialog)) {
+            m_source->setSelText(u'#' + *code);
+            m_source->setFocus(Qt::OtherFocusReason);
+            statusBar()->showMessage(u"カラーコード #"_s + *code + u" を挿入しました"_s);
+        }
+    });
 }

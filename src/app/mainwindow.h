@@ -9,6 +9,8 @@ class DocumentFiles;
 class DocumentSession;
 class LivePreview;
 class PalettePanel;
+class PaletteTools;
+class QDockWidget;
 class RecoveryKeeper;
 class RecentFiles;
 class SettingsDialog;
@@ -32,6 +34,7 @@ public:
     // The open page: its path, format and state, with signals to follow them.
     DocumentSession *documentSession() const { return m_session; }
     SettingsDialog *settingsDialog() const { return m_settingsDialog; }
+    PalettePanel *palette() const { return m_palette; }
     RecoveryKeeper *recoveryKeeper() const { return m_recovery; }
     LivePreview *preview() const { return m_preview; }
     CheckPanel *checkPanel() const { return m_checkPanel; }
@@ -48,6 +51,11 @@ private:
     void createClientArea();
     void setTabOrder();
     void connectCommands();
+    void createPaletteTools();
+    void connectColorCommands();
+    void showPaletteTools(bool shown, bool growWindow);
+    void keepClientWidth();
+    void createPaletteDock();
     void createRecovery();
     void createPreview();
     void loadForm();
@@ -72,6 +80,9 @@ private:
     ViewSettings *m_view = nullptr;
     ToolLauncher *m_launcher = nullptr;
     SettingsDialog *m_settingsDialog = nullptr;
+    PaletteTools *m_paletteTools = nullptr;
+    QDockWidget *m_paletteDock = nullptr;
+    int m_keepClientWidth = 0; // the client width to restore once the dock is laid out
     RecoveryKeeper *m_recovery = nullptr;
     LivePreview *m_preview = nullptr;
     CheckPanel *m_checkPanel = nullptr;

@@ -12,14 +12,26 @@ namespace {
 constexpr int colorFlags = 1 | 8;
 }
 
-bool GetColorCode(CommonDialog &dialog)
+std::optional<QString> chooseColorCode(CommonDialog &dialog)
 {
     dialog.setFlags(colorFlags);
     if (!dialog.showColor())
-        return false;
-    const QString code = colorCode(SplitColor(qint32(dialog.color())));
+        return std::nullopt;
+    return colorCode(SplitColor(qint32(dialog.color())));
+}
+
+std::optional<QString> copyColorCode(CommonDialog &dialog)
+{
+    const auto code = chooseColorCode(dialog);
+    if (!code)
+        return std::nullopt;
     QClipboard *clipboard = QGuiApplication::clipboard();
     clipboard->clear();
-    clipboard->setText(code);
-    return true;
+    clipboard->setText(*code);
+    return code;
+}
+
+bool GetColorCode(CommonDialog &dialog)
+{
+    return copyColorCode(dialog).has_value();
 }

@@ -126,8 +126,9 @@ DocumentFiles::DocumentFiles(QMainWindow *window, SourceEditor *editor, CommonDi
     m_loading->setRange(0, 1000);
     m_loading->setMaximumWidth(200);
     m_loading->setFormat(u"読み込み中 %p%"_s);
+    // In the status bar only while a page goes in, and no taller than its
+    // text: the window keeps its designed layout.
     m_loading->hide();
-    m_window->statusBar()->addWidget(m_loading);
     connect(m_session, &DocumentSession::pathChanged, this, &DocumentFiles::updateCaption);
     connect(m_session, &DocumentSession::pathChanged, m_dialog, &CommonDialog::setFileName);
     connect(m_session, &DocumentSession::formatChanged, this, &DocumentFiles::updateStatus);
@@ -409,9 +410,13 @@ void DocumentFiles::showFilling(PageFiller *filler)
         if (started.elapsed() < 500)
             return;
         m_loading->setValue(int(done * 1000 / std::max<qsizetype>(total, 1)));
-        m_loading->show();
+        if (m_loading->isHidden()) {
+            m_loading->setMaximumHeight(m_status->sizeHint().height());
+            m_window->statusBar()->addWidget(m_loading);
+            m_loading->show();
+        }
     });
-    connect(filler, &PageFiller::finished, m_loading, &QWidget::hide);
+    connect(filler, &PageFiller::finished, m_loading, [this] { m_window->statusBar()->removeWidget(m_loading); });
 }
 
 void DocumentFiles::updateCaption()

@@ -5,10 +5,12 @@
 #include "core/window/twips.h"
 #include "editor/sourceeditor.h"
 #include "window/uifonts.h"
+#include "core/palette/tagnotes.h"
 
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
 
 using namespace Qt::StringLiterals;
 
@@ -43,6 +45,11 @@ PalettePanel::PalettePanel(SourceEditor *source, QWidget *parent)
     // The palette column never moves or resizes with the window.
     setGeometry(twipsRect(0, 0, 2160, 7815));
     createControls();
+    // A wrapped selection is part of what Insert writes.
+    connect(m_source, &QPlainTextEdit::selectionChanged, this, [this] {
+        if (m_options.wrapSelection)
+            Q_EMIT pendingChanged();
+    });
 }
 
 void PalettePanel::createControls()
@@ -54,10 +61,12 @@ void PalettePanel::createControls()
         categories << category.name.toString();
     m_kind->addListItems(categories);
     connect(m_kind, &ComboBox::picked, this, &PalettePanel::kind_Click);
+    connect(m_kind, &QComboBox::editTextChanged, this, &PalettePanel::pendingChanged);
 
     m_tagu = makeCombo(this, u"tagu"_s, u"タグ"_s, twipsRect(49, 480, 1995, 300));
     m_tagu->setToolTip(u"タグを選択"_s);
     connect(m_tagu, &ComboBox::picked, this, &PalettePanel::tagu_Click);
+    connect(m_tagu, &QComboBox::editTextChanged, this, &PalettePanel::pendingChanged);
 
     constexpr int labelTops[] = {960, 1560, 2160};
     constexpr int comboLefts[] = {0, 49, 49};
@@ -74,6 +83,8 @@ void PalettePanel::createControls()
         m_combos[i] = makeCombo(this, u"zokusei%1"_s.arg(i + 1), caption,
                                 twipsRect(comboLefts[i], labelTops[i] + 240, 1995, 300));
         m_combos[i]->hide();
+        connect(m_combos[i], &QComboBox::editTextChanged, this, &PalettePanel::pendingChanged);
+        connect(m_combos[i], &ComboBox::picked, this, &PalettePanel::pendingChanged);
     }
 
     for (int i = 0; i < 12; ++i) {
@@ -83,6 +94,7 @@ void PalettePanel::createControls()
         check->setFont(designFont(9));
         check->setGeometry(twipsRect(120, 2760 + 360 * i, 1935, 375));
         check->hide();
+        connect(check, &QCheckBox::toggled, this, &PalettePanel::pendingChanged);
         m_checks[i] = check;
     }
 
@@ -118,6 +130,12 @@ void PalettePanel::resetOptions()
         combo->clearList();
     for (QCheckBox *check : m_checks)
         check->setChecked(false);
+    for (QLabel *label : m_labels)
+        label->setToolTip({});
+    for (ComboBox *combo : m_combos)
+        combo->setToolTip({});
+    for (QCheckBox *check : m_checks)
+        check->setToolTip({});
 }
 
 void PalettePanel::showSetUp(const Tag &tag)
@@ -139,6 +157,49 @@ void PalettePanel::showSetUp(const Tag &tag)
             m_combos[i]->show();
         }
     }
+    showTips(tag);
+}
+
+namespace {
+
+// A caption cut off by its control is shown whole above the explanation.
+QString withWholeCaption(const QString &caption, bool fits, const QString &tip)
+{
+    if (fits)
+        return tip;
+    return tip.isEmpty() ? caption : caption + u'\n' + tip;
+}
+
+bool captionFits(const QCheckBox *check)
+{
+    // The box and its gap take the width of the indicator plus a little spacing.
+    const int indicator = check->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, check)
+                        + check->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, check);
+    return check->fontMetrics().horizontalAdvance(check->text()) + indicator <= check->width();
+}
+
+bool captionFits(const QLabel *label)
+{
+    return label->fontMetrics().horizontalAdvance(label->text()) <= label->width();
+}
+
+} // namespace
+
+void PalettePanel::showTips(const Tag &tag)
+{
+    for (int n = 1; n <= int(m_checks.size()); ++n) {
+        QCheckBox *check = m_checks[n - 1];
+        if (!check->isVisibleTo(this))
+            continue;
+        check->setToolTip(withWholeCaption(check->text(), captionFits(check), optionTip(tag, n)));
+    }
+    for (int n = 1; n <= 3; ++n) {
+        QLabel *label = m_labels[n - 1];
+        if (label->isVisibleTo(this))
+            label->setToolTip(withWholeCaption(label->text(), captionFits(label), QString()));
+        if (m_combos[n - 1]->isVisibleTo(this))
+            m_combos[n - 1]->setToolTip(comboTip(tag, n));
+    }
 }
 
 void PalettePanel::kind_Click()
@@ -154,6 +215,9 @@ void PalettePanel::kind_Click()
     for (const Tag &tag : categories[kind].tags)
         labels << tag.label.toString();
     m_tagu->addListItems(labels);
+    for (int tagu = 0; tagu < labels.size(); ++tagu)
+        m_tagu->setItemData(tagu, tagTip(kind, tagu), Qt::ToolTipRole);
+    Q_EMIT pendingChanged();
 }
 
 void PalettePanel::tagu_Click()
@@ -169,6 +233,7 @@ void PalettePanel::tagu_Click()
     if (tagu < 0 || tagu >= int(tags.size()))
         return;
     showSetUp(tags[tagu]);
+    Q_EMIT pendingChanged();
 }
 
 PaletteState PalettePanel::readState() const
@@ -181,13 +246,76 @@ PaletteState PalettePanel::readState() const
     return state;
 }
 
+void PalettePanel::setInsertOptions(const InsertOptions &options)
+{
+    m_options = options;
+    Q_EMIT pendingChanged();
+}
+
+void PalettePanel::setCharsetSource(std::function<QString()> charset)
+{
+    m_charset = std::move(charset);
+}
+
+std::optional<QString> PalettePanel::currentMarkup() const
+{
+    const auto markup = paletteMarkup(m_kind->listIndex(), m_tagu->listIndex(), readState());
+    if (!markup || m_options.style == MarkupStyle::Designed)
+        return markup;
+    return styledMarkup(m_options.style, *markup, m_charset ? m_charset() : QString());
+}
+
+// The editor's selection with its line ends as "\n", as wrapping writes it back.
+static QString selectedText(const SourceEditor *source)
+{
+    QString text = source->textCursor().selectedText();
+    text.replace(QChar::ParagraphSeparator, u'\n');
+    text.replace(QChar::LineSeparator, u'\n');
+    return text;
+}
+
+std::optional<Insertion> PalettePanel::pendingInsertion(qsizetype longest) const
+{
+    const auto markup = currentMarkup();
+    if (!markup)
+        return std::nullopt;
+    QString selected;
+    if (m_options.wrapSelection) {
+        const QTextCursor cursor = m_source->textCursor();
+        const qsizetype length = cursor.selectionEnd() - cursor.selectionStart();
+        selected = longest >= 0 && length > longest ? u"…（選択中の %1 文字）…"_s.arg(length) : selectedText(m_source);
+    }
+    return shapeInsertion(*markup, selected, m_options);
+}
+
+void PalettePanel::chooseTag(int kind, int tagu)
+{
+    if (kind < 0 || kind >= m_kind->count())
+        return;
+    m_kind->setCurrentIndex(kind);
+    Q_EMIT m_kind->activated(kind);
+    if (tagu < 0 || tagu >= m_tagu->count())
+        return;
+    m_tagu->setCurrentIndex(tagu);
+    Q_EMIT m_tagu->activated(tagu);
+}
+
 void PalettePanel::sounyuu_Click()
 {
     // With no category or tag chosen (the user typed over one of the two
     // combos) there is nothing to insert: the document stays as it is.
-    if (const auto markup = paletteMarkup(m_kind->listIndex(), m_tagu->listIndex(), readState())) {
-        m_tags = *markup;
+    if (m_options == InsertOptions{}) {
+        if (const auto markup = paletteMarkup(m_kind->listIndex(), m_tagu->listIndex(), readState())) {
+            m_tags = *markup;
+            m_source->setSelText(m_tags);
+        }
+    } else if (const auto insertion = pendingInsertion()) {
+        m_tags = insertion->text;
+        const int start = m_source->textCursor().selectionStart();
         m_source->setSelText(m_tags);
+        QTextCursor caret = m_source->textCursor();
+        caret.setPosition(start + int(insertion->caret));
+        m_source->setTextCursor(caret);
     }
     m_source->setFocus(Qt::OtherFocusReason);
 }

@@ -2,10 +2,13 @@
 #pragma once
 
 #include "core/palette/catalogue.h"
+#include "core/palette/insertion.h"
 
 #include <QWidget>
 
 #include <array>
+#include <functional>
+#include <optional>
 
 class ComboBox;
 class QCheckBox;
@@ -25,6 +28,28 @@ public:
     // The controls in tab order after the editor: kind, tagu, sounyuu, zokusei1..3, Check1..12.
     QList<QWidget *> tabOrder() const;
 
+    // The choices of the settings page 挿入; untouched, Insert works as designed.
+    void setInsertOptions(const InsertOptions &options);
+    InsertOptions insertOptions() const { return m_options; }
+    // Where the page skeleton's <meta charset> learns the document's encoding.
+    void setCharsetSource(std::function<QString()> charset);
+
+    // What Insert would put in place of the editor's selection now, and
+    // where it would leave the caret; nothing when no tag is chosen. A
+    // wrapped selection longer than `longest` characters (when given) is
+    // stood in for by a note of its length, so that a preview never copies
+    // a whole large page at each step of selecting it.
+    std::optional<Insertion> pendingInsertion(qsizetype longest = -1) const;
+
+    // Chooses a tag as the user does: picks its category in kind, then the
+    // tag in tagu, through the handlers of the user's picks.
+    void chooseTag(int kind, int tagu);
+
+Q_SIGNALS:
+    // What Insert would write may have changed: a pick, a tick, typing, the
+    // selection (when it is wrapped) or the options.
+    void pendingChanged();
+
 public Q_SLOTS:
     void kind_Click();
     void tagu_Click();
@@ -35,6 +60,9 @@ private:
     void resetOptions();
     void showSetUp(const Tag &tag);
     PaletteState readState() const;
+    // The chosen tag's markup in the chosen style; nothing when no tag is chosen.
+    std::optional<QString> currentMarkup() const;
+    void showTips(const Tag &tag);
 
     SourceEditor *m_source;
     ComboBox *m_kind = nullptr;
@@ -44,4 +72,6 @@ private:
     std::array<QCheckBox *, 12> m_checks{};
     QPushButton *m_insert = nullptr;
     QString m_tags; // the markup the last Insert built
+    InsertOptions m_options;
+    std::function<QString()> m_charset;
 };

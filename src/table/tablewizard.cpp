@@ -10,8 +10,14 @@
 #include "core/table/tablemarkup.h"
 #include "table/tablewizarddialog.h"
 
+#include "core/palette/insertion.h"
+#include "core/table/tabledata.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLocale>
 #include <QMessageBox>
+#include <QScreen>
 
 namespace {
 
@@ -58,7 +64,10 @@ void TableWizard::show()
         connect(m_wizard, &TableWizardDialog::getColorClicked, this, &TableWizard::getColorCode);
         connect(m_wizard, &TableWizardDialog::tableExtrasClicked, this, &TableWizard::showTableExtras);
         connect(m_wizard, &TableWizardDialog::cellExtrasClicked, this, &TableWizard::showCellExtras);
+        connect(m_wizard, &TableWizardDialog::pasteDataClicked, this, &TableWizard::pasteData);
     }
+    if (QScreen *screen = m_mainWindow->screen())
+        m_wizard->fitInto(screen->availableGeometry());
     const int result = m_wizard->exec();
     if (result == WizardDialog::Discarded) {
         delete m_wizard;
@@ -115,8 +124,28 @@ void TableWizard::insertTable()
         m_wizard->focusCount(error->field);
         return;
     }
-    m_source->setSelText(tableMarkup(settings, std::get<TableSize>(size)));
+    const TableSize counts = std::get<TableSize>(size);
+    const QString markup = settings.data.rows.isEmpty() && !settings.headerRow
+                               ? tableMarkup(settings, counts)
+                               : tableMarkupWithData(settings, counts, settings.data, settings.headerRow);
+    const MarkupStyle style = storedInsertOptions().style;
+    m_source->setSelText(style == MarkupStyle::Designed ? markup : styledMarkup(style, markup, {}));
     m_wizard->accept();
+}
+
+void TableWizard::pasteData()
+{
+    const TableData data = parseTableData(QGuiApplication::clipboard()->text());
+    if (data.rows.isEmpty() || data.cols == 0) {
+        m_message(m_wizard, QStringLiteral("クリップボードに表のデータ（タブ区切りまたは CSV の文字列）がありません。"));
+        return;
+    }
+    const auto size = tableSize(QString::number(data.rows.size()), QString::number(data.cols));
+    if (const CountError *error = std::get_if<CountError>(&size)) {
+        m_message(m_wizard, countMessage(*error));
+        return;
+    }
+    m_wizard->setData(data);
 }
 
 void TableWizard::getColorCode()

@@ -41,6 +41,7 @@ private:
     void showCellExtras();
     void insertTable();
     void getColorCode();
+    void pasteData();
     void runExtras(WizardDialog *dialog);
     TableExtrasDialog *tableExtras();
     CellExtrasDialog *cellExtras();

@@ -4,14 +4,18 @@
 #include "table/attributegroup.h"
 #include "core/table/tablecounts.h"
 #include "core/table/tablemarkup.h"
+#include "core/window/dialogfit.h"
 #include "table/updown.h"
 
+#include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 namespace {
@@ -61,12 +65,86 @@ TableWizardDialog::TableWizardDialog(QWidget *parent)
     setObjectName(QStringLiteral("frmTable1"));
     setWindowTitle(wizardTitle());
 
+    m_data = std::make_unique<TableData>();
+
+    // The settings scroll on a screen too small for the dialog; the buttons
+    // below them never do. Where the dialog fits, the scroll area is exactly
+    // the size of the settings and nothing looks different.
+    m_settings = new QWidget;
+    m_settings->setObjectName(QStringLiteral("wizardSettings"));
+    auto *settings = new QVBoxLayout(m_settings);
+    settings->setContentsMargins(0, 0, 0, 0);
+    settings->addWidget(createSize());
+    settings->addWidget(createTableFrame());
+    settings->addWidget(createRowFrame());
+    settings->addWidget(createCellFrame());
+
+    m_scroll = new QScrollArea(this);
+    m_scroll->setObjectName(QStringLiteral("wizardScroll"));
+    m_scroll->setFrameShape(QFrame::NoFrame);
+    m_scroll->setFocusPolicy(Qt::NoFocus);
+    m_scroll->setWidgetResizable(true);
+    m_scroll->setWidget(m_settings);
+    m_scroll->setMinimumSize(m_settings->sizeHint());
+
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(createSize());
-    layout->addWidget(createTableFrame());
-    layout->addWidget(createRowFrame());
-    layout->addWidget(createCellFrame());
+    layout->addWidget(m_scroll);
     layout->addLayout(createButtons());
+}
+
+TableWizardDialog::~TableWizardDialog() = default;
+
+QWidget *TableWizardDialog::createPasteData()
+{
+    auto *row = new QWidget;
+    QPushButton *paste = button("cmdPasteData", QStringLiteral("データから作成"), row);
+    paste->setToolTip(QStringLiteral("表計算ソフトからコピーした範囲（タブ区切り）や CSV をクリップボードから読み、"
+                                     "行数・列数と各セルの文字列にします。"));
+    connect(paste, &QPushButton::clicked, this, &TableWizardDialog::pasteDataClicked);
+    m_headerRow = new QCheckBox(QStringLiteral("1行目を見出しセル（TH）にする"), row);
+    m_headerRow->setObjectName(QStringLiteral("chkHeaderRow"));
+    m_dataSize = new QLabel(row);
+    m_dataSize->setObjectName(QStringLiteral("lblPasteData"));
+
+    auto *layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(paste);
+    layout->addWidget(m_headerRow);
+    layout->addWidget(m_dataSize);
+    layout->addStretch();
+    return row;
+}
+
+void TableWizardDialog::setData(const TableData &data)
+{
+    *m_data = data;
+    m_rows->setText(QString::number(data.rows.size()));
+    m_cols->setText(QString::number(data.cols));
+    m_dataSize->setText(QStringLiteral("%1行×%2列").arg(data.rows.size()).arg(data.cols));
+}
+
+void TableWizardDialog::fitInto(const QRect &available)
+{
+    // Before the window is shown its frame is unknown: allow for a title bar.
+    QMargins frame = frameGeometry().isValid() && frameGeometry() != geometry() && isVisible()
+                         ? QMargins(geometry().left() - frameGeometry().left(), geometry().top() - frameGeometry().top(),
+                                    frameGeometry().right() - geometry().right(),
+                                    frameGeometry().bottom() - geometry().bottom())
+                         : QMargins(8, 32, 8, 8);
+    m_scroll->setMinimumSize(m_settings->sizeHint());
+    QSize wanted = sizeHint();
+    DialogFit fit = fitDialog(wanted, available, frame);
+    if (!fit.shrunk)
+        return;
+    // Scrolling down needs room for the scroll bar beside the settings.
+    if (fit.geometry.height() < wanted.height()) {
+        wanted.rwidth() += m_scroll->verticalScrollBar()->sizeHint().width();
+        fit = fitDialog(wanted, available, frame);
+    }
+    // The settings keep their designed layout and scroll, rather than squeeze.
+    m_settings->setMinimumSize(m_settings->sizeHint());
+    m_scroll->setMinimumSize(0, 0);
+    setGeometry(fit.geometry);
 }
 
 AttributeGroup *TableWizardDialog::group(const char *frameName, const QString &caption, const char *check)
@@ -108,6 +186,8 @@ QWidget *TableWizardDialog::createSize()
     layout->addWidget(rows);
     layout->addWidget(cols);
     layout->addStretch();
+    // Beside the counts, where the designed dialog has room to spare.
+    layout->addWidget(createPasteData());
     return size;
 }
 
@@ -252,6 +332,9 @@ void TableWizardDialog::readInto(TableSettings &s) const
     s.cellAlign = m_cellAlign->choiceSetting();
     s.cellValign = m_cellValign->choiceSetting();
     s.cellBgcolor = m_cellBgcolor->textSetting();
+
+    s.data = *m_data;
+    s.headerRow = m_headerRow->isChecked();
 }
 
 void TableWizardDialog::focusCount(CountField field)

@@ -3,10 +3,16 @@
 
 #include "table/wizarddialog.h"
 
+#include <memory>
+
 class AttributeGroup;
+class QCheckBox;
+class QLabel;
 class QLineEdit;
+class QScrollArea;
 class UpDown;
 enum class CountField;
+struct TableData;
 struct TableSettings;
 
 // frmTable1: table size, table, row and cell attributes. It only holds the
@@ -17,16 +23,26 @@ class TableWizardDialog : public WizardDialog
     Q_OBJECT
 public:
     explicit TableWizardDialog(QWidget *parent);
+    ~TableWizardDialog() override;
 
     void readInto(TableSettings &settings) const;
     // Puts the caret into a count box, its text selected for retyping.
     void focusCount(CountField field);
+
+    // Takes pasted cell texts: the counts follow them, and OK writes them.
+    void setData(const TableData &data);
+
+    // Sizes the dialog for a screen whose free area is `available`: the
+    // designed size where it fits; otherwise the settings scroll and the
+    // buttons stay in view.
+    void fitInto(const QRect &available);
 
 Q_SIGNALS:
     void okClicked();
     void getColorClicked();
     void tableExtrasClicked();
     void cellExtrasClicked();
+    void pasteDataClicked();
 
 private:
     QWidget *createSize();
@@ -34,8 +50,14 @@ private:
     QWidget *createRowFrame();
     QWidget *createCellFrame();
     QLayout *createButtons();
+    QWidget *createPasteData();
     AttributeGroup *group(const char *frame, const QString &caption, const char *check);
 
+    QScrollArea *m_scroll = nullptr;
+    QWidget *m_settings = nullptr;
+    QCheckBox *m_headerRow = nullptr;
+    QLabel *m_dataSize = nullptr;
+    std::unique_ptr<TableData> m_data; // what was last pasted
     QLineEdit *m_rows = nullptr;
     QLineEdit *m_cols = nullptr;
     UpDown *m_rowsUpDown = nullptr;

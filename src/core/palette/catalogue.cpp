@@ -6,17 +6,17 @@
 std::span<const Category> catalogue()
 {
     static const Category categories[] = {
-        {u"ベース設定", baseTags()},
-        {u"テキスト", textTags()},
-        {u"フォント", fontTags()},
-        {u"リスト", listTags()},
-        {u"画像（イメージ）", imageTags()},
-        {u"リンク", linkTags()},
-        {u"フォーム", formTags()},
-        {u"テーブル", tableTags()},
-        {u"フレーム", frameTags()},
-        {u"その他", otherTags()},
-        {u"JavaScript", scriptTags()},
+        {u"ベース設定", baseTags(), baseNotes()},
+        {u"テキスト", textTags(), textNotes()},
+        {u"フォント", fontTags(), fontNotes()},
+        {u"リスト", listTags(), listNotes()},
+        {u"画像（イメージ）", imageTags(), imageNotes()},
+        {u"リンク", linkTags(), linkNotes()},
+        {u"フォーム", formTags(), formNotes()},
+        {u"テーブル", tableTags(), tableNotes()},
+        {u"フレーム", frameTags(), frameNotes()},
+        {u"その他", otherTags(), otherNotes()},
+        {u"JavaScript", scriptTags(), scriptNotes()},
     };
     return categories;
 }

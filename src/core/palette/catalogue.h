@@ -23,10 +23,13 @@ struct PaletteState {
 // adds one attribute, what a tick writes. A box whose attribute takes its value
 // from a combo names that combo (1 for zokusei1): the chosen keyword and the
 // closing quote follow `written`, the quotes staying when nothing is chosen.
+// A box that writes no attribute of its own (an element, a script) says
+// what it does in `tip`; the others are explained by the attributes they write.
 struct Option {
     QStringView caption;
     QStringView written = {};
     int valueFrom = 0;
+    QStringView tip = {};
 };
 
 // A combo item and the keyword it stands for in the markup.
@@ -59,9 +62,19 @@ struct Tag {
 
 constexpr unsigned box(int n) { return 1u << (n - 1); }
 
+// What the user reads about a tag and finds it by: the element names it
+// writes (upper case, blank-separated), a short explanation, and the words a
+// user may search for that neither the label nor the elements hold ("表").
+struct TagNotes {
+    QStringView elements;
+    QStringView explanation;
+    QStringView words = {};
+};
+
 struct Category {
     QStringView name;
     std::span<const Tag> tags;
+    std::span<const TagNotes> notes; // one per tag, in the same order
 };
 
 // The eleven categories of kind, in list order.

@@ -51,9 +51,21 @@ constexpr Tag tags[] = {
 };
 static_assert(std::size(tags) == 2);
 
+// What each tag writes and what it is for, in the order of the tags.
+constexpr TagNotes notes[] = {
+    {.elements = u"HTML HEAD TITLE BODY", .explanation = u"ページの骨組み（HTML・HEAD・TITLE・BODY）を書きます。チェックした項目は BODY の属性になります。"},
+    {.elements = u"HR", .explanation = u"横線（水平線）を引きます。"},
+};
+static_assert(std::size(notes) == std::size(tags));
+
 } // namespace
 
 std::span<const Tag> baseTags()
 {
     return tags;
+}
+
+std::span<const TagNotes> baseNotes()
+{
+    return notes;
 }

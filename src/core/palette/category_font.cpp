@@ -34,9 +34,32 @@ constexpr Tag tags[] = {
 };
 static_assert(std::size(tags) == 13);
 
+// What each tag writes and what it is for, in the order of the tags.
+constexpr TagNotes notes[] = {
+    {.elements = u"FONT", .explanation = u"文字の大きさや書体を指定します。"},
+    {.elements = u"B", .explanation = u"文字を太字にします。"},
+    {.elements = u"I", .explanation = u"文字を斜体にします。"},
+    {.elements = u"STRIKE", .explanation = u"文字に取り消し線を引きます。"},
+    {.elements = u"TT", .explanation = u"文字を等幅フォントで表示します。"},
+    {.elements = u"U", .explanation = u"文字に下線を引きます。"},
+    {.elements = u"SUP", .explanation = u"文字を上付き（指数など）にします。"},
+    {.elements = u"SUB", .explanation = u"文字を下付き（化学式の数字など）にします。"},
+    {.elements = u"BIG", .explanation = u"文字を一回り大きくします。"},
+    {.elements = u"SMALL", .explanation = u"文字を一回り小さくします。"},
+    {.elements = u"EM", .explanation = u"文字を強調します（ふつうは斜体）。"},
+    {.elements = u"STRONG", .explanation = u"文字をより強く強調します（ふつうは太字）。"},
+    {.elements = u"", .explanation = u"HTML で特別な意味を持つ文字（<、>、半角スペース）を文字参照（&lt; &gt; &nbsp;）で書きます。"},
+};
+static_assert(std::size(notes) == std::size(tags));
+
 } // namespace
 
 std::span<const Tag> fontTags()
 {
     return tags;
+}
+
+std::span<const TagNotes> fontNotes()
+{
+    return notes;
 }

@@ -23,9 +23,9 @@ constexpr Choice methods[] = {
 };
 
 constexpr Option formOptions[] = {
-    {u"ファームを送信する"},
+    {.caption = u"ファームを送信する", .tip = u"送信先（action）と送信方法（method）を書きます。"},
     {},
-    {u"データ送信時のMIMEタイプ指定"},
+    {.caption = u"データ送信時のMIMEタイプ指定", .tip = u"送信するデータの形式（enctype）を書きます。送信と一緒に使います。"},
 };
 
 // The encoding type counts only inside the send box: unticked, the form stands bare.
@@ -133,22 +133,22 @@ constexpr MenuBoxes pullDownBoxes{u"<SELECT", 1, 2, 0, 4, 5, 6};
 constexpr MenuBoxes listBoxBoxes{u"<SELECT size=''", 1, 2, 3, 5, 6, 7};
 
 constexpr Option pullDownOptions[] = {
-    {u"メニュー作成"},
-    {u"名前"},
+    {.caption = u"メニュー作成", .tip = u"メニュー全体（SELECT）を書きます。"},
+    {.caption = u"名前", .tip = u"メニューの名前（name）。送信時に値の名前になります。"},
     {},
-    {u"メニュー項目作成"},
-    {u"あらかじめ選択"},
-    {u"送信されるテキスト"},
+    {.caption = u"メニュー項目作成", .tip = u"メニューの項目（OPTION）を一つ書きます。"},
+    {.caption = u"あらかじめ選択", .tip = u"この項目を初めから選んでおきます（selected）。"},
+    {.caption = u"送信されるテキスト", .tip = u"この項目を選んだときに送信される値（value）。"},
 };
 
 constexpr Option listBoxOptions[] = {
-    {u"リストボックス作成"},
-    {u"名前"},
-    {u"複数選択可能"},
+    {.caption = u"リストボックス作成", .tip = u"リストボックス全体（SELECT）を書きます。size に表示する行数を書きます。"},
+    {.caption = u"名前", .tip = u"リストボックスの名前（name）。送信時に値の名前になります。"},
+    {.caption = u"複数選択可能", .tip = u"項目をいくつでも選べるようにします（multiple）。"},
     {},
-    {u"メニュー項目作成"},
-    {u"あらかじめ選択"},
-    {u"送信されるテキスト"},
+    {.caption = u"メニュー項目作成", .tip = u"リストの項目（OPTION）を一つ書きます。"},
+    {.caption = u"あらかじめ選択", .tip = u"この項目を初めから選んでおきます（selected）。"},
+    {.caption = u"送信されるテキスト", .tip = u"この項目を選んだときに送信される値（value）。"},
 };
 
 // The SELECT tags and one OPTION each on their own box, so one Insert writes a
@@ -231,9 +231,34 @@ constexpr Tag tags[] = {
 };
 static_assert(std::size(tags) == 15);
 
+// What each tag writes and what it is for, in the order of the tags.
+constexpr TagNotes notes[] = {
+    {.elements = u"FORM", .explanation = u"入力フォームを作ります。入力欄やボタンはこの中に置きます。"},
+    {.elements = u"INPUT", .explanation = u"１行の文字入力欄（またはパスワード欄）を作ります。"},
+    {.elements = u"TEXTAREA", .explanation = u"複数行の文字入力欄を作ります。"},
+    {.elements = u"INPUT", .explanation = u"画面に表示せずに送信する値を書きます。"},
+    {.elements = u"INPUT", .explanation = u"いくつかの中から一つを選ぶボタンを作ります。"},
+    {.elements = u"INPUT", .explanation = u"オン・オフを選ぶチェックボックスを作ります。"},
+    {.elements = u"INPUT", .explanation = u"フォームの内容を送信するボタンを作ります。"},
+    {.elements = u"INPUT", .explanation = u"画像をフォームの送信ボタンにします。"},
+    {.elements = u"BR", .explanation = u"画像式送信ボタンの横へのテキストの回り込みを解除します。"},
+    {.elements = u"INPUT", .explanation = u"フォームの入力内容を初めの状態に戻すボタンを作ります。"},
+    {.elements = u"INPUT", .explanation = u"スクリプトなどで使う押しボタンを作ります。"},
+    {.elements = u"BUTTON", .explanation = u"中に文字や画像を置けるボタンを作ります。"},
+    {.elements = u"SELECT OPTION", .explanation = u"一つを選ぶプルダウンメニューを作ります。"},
+    {.elements = u"SELECT OPTION", .explanation = u"項目を一覧から選ぶリストボックスを作ります。"},
+    {.elements = u"FIELDSET LEGEND", .explanation = u"フォームの項目を枠で囲んでまとめます。"},
+};
+static_assert(std::size(notes) == std::size(tags));
+
 } // namespace
 
 std::span<const Tag> formTags()
 {
     return tags;
+}
+
+std::span<const TagNotes> formNotes()
+{
+    return notes;
 }

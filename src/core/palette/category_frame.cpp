@@ -67,9 +67,23 @@ constexpr Tag tags[] = {
 };
 static_assert(std::size(tags) == 4);
 
+// What each tag writes and what it is for, in the order of the tags.
+constexpr TagNotes notes[] = {
+    {.elements = u"FRAMESET", .explanation = u"画面をいくつかのフレームに分割します。"},
+    {.elements = u"FRAME", .explanation = u"フレームに表示するファイルを指定します。"},
+    {.elements = u"NOFRAMES", .explanation = u"フレームを表示できないブラウザに見せる内容を書きます。"},
+    {.elements = u"IFRAME", .explanation = u"ページの中に別のページを表示する枠（インラインフレーム）を作ります。"},
+};
+static_assert(std::size(notes) == std::size(tags));
+
 } // namespace
 
 std::span<const Tag> frameTags()
 {
     return tags;
+}
+
+std::span<const TagNotes> frameNotes()
+{
+    return notes;
 }

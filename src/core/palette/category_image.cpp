@@ -35,9 +35,21 @@ constexpr Tag tags[] = {
 };
 static_assert(std::size(tags) == 2);
 
+// What each tag writes and what it is for, in the order of the tags.
+constexpr TagNotes notes[] = {
+    {.elements = u"IMG", .explanation = u"画像を表示します。src に画像ファイルの URL を書きます。"},
+    {.elements = u"BR", .explanation = u"画像の横へのテキストの回り込みを解除します。"},
+};
+static_assert(std::size(notes) == std::size(tags));
+
 } // namespace
 
 std::span<const Tag> imageTags()
 {
     return tags;
+}
+
+std::span<const TagNotes> imageNotes()
+{
+    return notes;
 }

@@ -24,9 +24,22 @@ constexpr Tag tags[] = {
 };
 static_assert(std::size(tags) == 3);
 
+// What each tag writes and what it is for, in the order of the tags.
+constexpr TagNotes notes[] = {
+    {.elements = u"A", .explanation = u"他のページへのリンクを作ります。href にリンク先の URL を書きます。"},
+    {.elements = u"A", .explanation = u"ページ内のリンク先となる場所に名前を付けます。"},
+    {.elements = u"A", .explanation = u"クリックするとメールソフトが開くリンクを作ります。"},
+};
+static_assert(std::size(notes) == std::size(tags));
+
 } // namespace
 
 std::span<const Tag> linkTags()
 {
     return tags;
+}
+
+std::span<const TagNotes> linkNotes()
+{
+    return notes;
 }

@@ -22,25 +22,25 @@ constexpr Choice numberMarks[] = {
 };
 
 constexpr Option bulletOptions[] = {
-    {u"リスト定義"},
-    {u"リスト項目"},
-    {u"リストマーク変更"},
-    {u"リスト項目マーク変更"},
+    {.caption = u"リスト定義", .tip = u"リスト全体（UL）を書きます。"},
+    {.caption = u"リスト項目", .tip = u"リストの項目（LI）を一つ書きます。"},
+    {.caption = u"リストマーク変更", .tip = u"リスト全体の行頭の印（type）を指定します。"},
+    {.caption = u"リスト項目マーク変更", .tip = u"この項目の行頭の印（type）を指定します。"},
 };
 
 constexpr Option numberOptions[] = {
-    {u"リスト定義"},
-    {u"リスト項目"},
-    {u"リストマーク変更"},
-    {u"リスト項目マーク変更"},
-    {u"リスト開始番号変更"},
-    {u"連番途中変更"},
+    {.caption = u"リスト定義", .tip = u"リスト全体（OL）を書きます。"},
+    {.caption = u"リスト項目", .tip = u"リストの項目（LI）を一つ書きます。"},
+    {.caption = u"リストマーク変更", .tip = u"リスト全体の番号の種類（type）を指定します。"},
+    {.caption = u"リスト項目マーク変更", .tip = u"この項目の番号の種類（type）を指定します。"},
+    {.caption = u"リスト開始番号変更", .tip = u"最初の番号（start）を指定します。"},
+    {.caption = u"連番途中変更", .tip = u"この項目の番号（value）を指定し、続きをそこから数えます。"},
 };
 
 constexpr Option definitionOptions[] = {
-    {u"リスト定義"},
-    {u"用語"},
-    {u"解説"},
+    {.caption = u"リスト定義", .tip = u"リスト全体（DL）を書きます。"},
+    {.caption = u"用語", .tip = u"用語（DT）を一つ書きます。"},
+    {.caption = u"解説", .tip = u"用語の解説（DD）を一つ書きます。"},
 };
 
 // An attribute box counts even when the box of its element is not ticked.
@@ -88,9 +88,22 @@ constexpr Tag tags[] = {
 };
 static_assert(std::size(tags) == 3);
 
+// What each tag writes and what it is for, in the order of the tags.
+constexpr TagNotes notes[] = {
+    {.elements = u"UL LI", .explanation = u"箇条書き（黒丸などの付いたリスト）を作ります。"},
+    {.elements = u"OL LI", .explanation = u"番号付きのリストを作ります。"},
+    {.elements = u"DL DT DD", .explanation = u"用語とその解説を組にしたリストを作ります。"},
+};
+static_assert(std::size(notes) == std::size(tags));
+
 } // namespace
 
 std::span<const Tag> listTags()
 {
     return tags;
+}
+
+std::span<const TagNotes> listNotes()
+{
+    return notes;
 }

@@ -19,9 +19,21 @@ constexpr Tag tags[] = {
 };
 static_assert(std::size(tags) == 2);
 
+// What each tag writes and what it is for, in the order of the tags.
+constexpr TagNotes notes[] = {
+    {.elements = u"EMBED", .explanation = u"音楽や動画などをプラグインで再生します（BGM など）。"},
+    {.elements = u"NOEMBED", .explanation = u"プラグインを使えないときに見せる内容を書きます。"},
+};
+static_assert(std::size(notes) == std::size(tags));
+
 } // namespace
 
 std::span<const Tag> otherTags()
 {
     return tags;
+}
+
+std::span<const TagNotes> otherNotes()
+{
+    return notes;
 }

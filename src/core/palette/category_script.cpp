@@ -50,13 +50,13 @@ constexpr ScriptBody lastModifiedScripts[] = {lastModifiedAsGiven, lastModifiedA
 constexpr ScriptBody nowScripts[] = {nowInLocalFormat, nowPieceByPiece};
 
 constexpr Option lastModifiedFormats[] = {
-    {u"m/d/y h:m:s"},
-    {u"年月日"},
+    {.caption = u"m/d/y h:m:s", .tip = u"ブラウザが返すままの形式で表示するスクリプトを書きます。"},
+    {.caption = u"年月日", .tip = u"「2024年1月2日」の形式で表示するスクリプトを書きます。"},
 };
 
 constexpr Option nowFormats[] = {
-    {u"年月日 h:m:s"},
-    {u"年月日曜日時分秒"},
+    {.caption = u"年月日 h:m:s", .tip = u"その地域の形式で日時を表示するスクリプトを書きます。"},
+    {.caption = u"年月日曜日時分秒", .tip = u"「2024年1月2日火曜日10時5分3秒です」の形式で表示するスクリプトを書きます。"},
 };
 
 QString scriptBlock(ScriptBody body)
@@ -87,9 +87,22 @@ constexpr Tag tags[] = {
 };
 static_assert(std::size(tags) == 3);
 
+// What each tag writes and what it is for, in the order of the tags.
+constexpr TagNotes notes[] = {
+    {.elements = u"SCRIPT", .explanation = u"ページの最終更新日を表示するスクリプトを書きます。"},
+    {.elements = u"SCRIPT", .explanation = u"ページを開いたときの日時を表示するスクリプトを書きます。"},
+    {.elements = u"", .explanation = u"リンクの href に書くと、クリックしても何も起こらないリンクになります。"},
+};
+static_assert(std::size(notes) == std::size(tags));
+
 } // namespace
 
 std::span<const Tag> scriptTags()
 {
     return tags;
+}
+
+std::span<const TagNotes> scriptNotes()
+{
+    return notes;
 }

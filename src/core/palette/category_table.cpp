@@ -141,9 +141,28 @@ constexpr Tag tags[] = {
 };
 static_assert(std::size(tags) == 9);
 
+// What each tag writes and what it is for, in the order of the tags.
+constexpr TagNotes notes[] = {
+    {.elements = u"TABLE", .explanation = u"表（テーブル）を作ります。中に行（TR）とセル（TD）を置きます。", .words = u"表 表組み"},
+    {.elements = u"BR", .explanation = u"表の横へのテキストの回り込みを解除します。"},
+    {.elements = u"TR", .explanation = u"表に行を一つ作ります。", .words = u"表 行"},
+    {.elements = u"TD", .explanation = u"表の行にセル（データのマス）を作ります。", .words = u"表 セル"},
+    {.elements = u"TH", .explanation = u"表の見出しのセルを作ります（ふつうは太字で中央揃え）。", .words = u"表 セル"},
+    {.elements = u"CAPTION", .explanation = u"表に題名（キャプション）を付けます。", .words = u"表 題名"},
+    {.elements = u"THEAD TFOOT TBODY", .explanation = u"表の行をヘッダ・フッタ・本体にまとめます。", .words = u"表 行"},
+    {.elements = u"COLGROUP", .explanation = u"表の列をグループにまとめて属性を指定します。", .words = u"表 列"},
+    {.elements = u"COL", .explanation = u"表の列に属性をまとめて指定します。", .words = u"表 列"},
+};
+static_assert(std::size(notes) == std::size(tags));
+
 } // namespace
 
 std::span<const Tag> tableTags()
 {
     return tags;
+}
+
+std::span<const TagNotes> tableNotes()
+{
+    return notes;
 }

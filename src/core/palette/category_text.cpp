@@ -76,9 +76,28 @@ constexpr Tag tags[] = {
 };
 static_assert(std::size(tags) == 9);
 
+// What each tag writes and what it is for, in the order of the tags.
+constexpr TagNotes notes[] = {
+    {.elements = u"H1 H2 H3 H4 H5 H6", .explanation = u"見出しを書きます。レベル１が最も大きな見出しです。"},
+    {.elements = u"P", .explanation = u"段落を始めます。"},
+    {.elements = u"BR", .explanation = u"行を改めます（改行）。"},
+    {.elements = u"NOBR", .explanation = u"囲んだ文字列を途中で改行させません。"},
+    {.elements = u"DIV", .explanation = u"ブロックを作り、左右の位置を指定します。"},
+    {.elements = u"CENTER", .explanation = u"囲んだ内容を中央に寄せます。"},
+    {.elements = u"PRE", .explanation = u"空白や改行を書いたとおりに表示します（整形済みテキスト）。"},
+    {.elements = u"BLOCKQUOTE", .explanation = u"長い引用文を字下げして表示します。"},
+    {.elements = u"MARQUEE", .explanation = u"文字列を横に流して表示します。"},
+};
+static_assert(std::size(notes) == std::size(tags));
+
 } // namespace
 
 std::span<const Tag> textTags()
 {
     return tags;
+}
+
+std::span<const TagNotes> textNotes()
+{
+    return notes;
 }

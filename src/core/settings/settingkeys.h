@@ -25,5 +25,11 @@ inline const Setting<bool> lineNumbers{"view/lineNumbers", false};
 inline const Setting<QString> keySet{"keys/set", QStringLiteral("designed")};
 // Offering the closing tag after "</" is typed; off as designed.
 inline const Setting<bool> closingTags{"editor/closingTags", false};
+// The settings page 挿入: how Insert writes the palette's and the wizard's markup.
+inline const Setting<bool> wrapSelection{"insert/wrapSelection", false};
+inline const Setting<bool> caretIntoValue{"insert/caretIntoValue", false};
+inline const Setting<QString> markupStyle{"insert/markupStyle", QStringLiteral("designed")};
+// The tag search and markup preview beside the editor, shown from the View menu.
+inline const Setting<bool> showPaletteTools{"palette/showTools", false};
 
 } // namespace Settings

@@ -39,6 +39,8 @@ void appendChoice(QString &markup, QStringView name, const ChoiceSetting &choice
         markup += u' ' + name + u"='" + keyword(choices, choice.index) + u'\'';
 }
 
+} // namespace
+
 QString tableStartTag(const TableSettings &s)
 {
     QString tag = QStringLiteral("<TABLE");
@@ -57,8 +59,6 @@ QString tableStartTag(const TableSettings &s)
     return tag;
 }
 
-} // namespace
-
 QString rowStartTag(const TableSettings &s)
 {
     QString tag = QStringLiteral("<TR");
@@ -70,9 +70,9 @@ QString rowStartTag(const TableSettings &s)
     return tag;
 }
 
-QString emptyCell(const TableSettings &s)
+QString cellStartTag(const TableSettings &s, QStringView element)
 {
-    QString cell = QStringLiteral("<TD");
+    QString cell = u'<' + element.toString();
     appendLength(cell, u"width", s.cellWidth);
     appendLength(cell, u"height", s.cellHeight);
     appendChoice(cell, u"align", s.cellAlign, positions);
@@ -81,8 +81,13 @@ QString emptyCell(const TableSettings &s)
     appendText(cell, u"background", s.cellBackground);
     if (s.cellNobr)
         cell += u" nowrap";
-    cell += u"></TD>";
+    cell += u'>';
     return cell;
+}
+
+QString emptyCell(const TableSettings &s)
+{
+    return cellStartTag(s, u"TD") + u"</TD>";
 }
 
 QString tableMarkup(const TableSettings &settings, TableSize size)

@@ -51,6 +51,12 @@ struct TableSize {
 // CR LF, "</TABLE>" does not. Counts below 1 give no rows, or rows without cells.
 QString tableMarkup(const TableSettings &settings, TableSize size);
 
+// The TABLE start tag with the table attributes.
+QString tableStartTag(const TableSettings &settings);
+
+// The start tag of a cell (element "TD" or "TH") with the cell attributes.
+QString cellStartTag(const TableSettings &settings, QStringView element);
+
 // One row start tag with the row attributes; no line end, the cells follow it.
 QString rowStartTag(const TableSettings &settings);
 

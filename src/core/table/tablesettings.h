@@ -1,7 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QList>
 #include <QString>
+#include <QStringList>
+
+// Cell texts by row, as a spreadsheet or a CSV file gives them. Every row
+// holds the same number of cells: short rows are padded with empty ones.
+struct TableData {
+    QList<QStringList> rows;
+    qsizetype cols = 0;
+
+    friend bool operator==(const TableData &, const TableData &) = default;
+};
 
 // What the wizard's three dialogs hold when OK is pressed. Each attribute is
 // written only when its box is ticked; the values are used exactly as typed.
@@ -67,6 +78,11 @@ struct TableSettings {
     // Every cell, frmTable3.
     bool cellNobr = false;
     TextSetting cellBackground;
+
+    // Cell texts pasted from a spreadsheet or CSV, and whether the first row
+    // is written as header cells (TH). Empty and unticked, the table is empty.
+    TableData data;
+    bool headerRow = false;
 
     friend bool operator==(const TableSettings &, const TableSettings &) = default;
 };
