@@ -8,16 +8,19 @@
 #include "core/document/diskfile.h"
 #include "core/document/disksnapshot.h"
 #include "editor/editortext.h"
+#include "editor/pagefiller.h"
 #include "core/document/filemessages.h"
 #include "editor/sourceeditor.h"
 #include "core/document/editorplaceholders.h"
 #include "core/document/nativepath.h"
 
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QDir>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMessageBox>
+#include <QProgressBar>
 #include <QStatusBar>
 
 #include <sys/stat.h>
@@ -100,10 +103,18 @@ DocumentFiles::DocumentFiles(QMainWindow *window, SourceEditor *editor, CommonDi
     , m_dialog(dialog)
     , m_session(session)
     , m_status(new QLabel(window))
+    , m_loading(new QProgressBar(window))
     , m_backend(std::make_unique<MessageBoxes>())
 {
     m_status->setObjectName(u"fileFormat"_s);
     m_window->statusBar()->addPermanentWidget(m_status);
+    m_loading->setObjectName(u"loadProgress"_s);
+    m_loading->setRange(0, 1000);
+    m_loading->setMaximumWidth(200);
+    m_loading->setFormat(u"読み込み中 %p%"_s);
+    // In the status bar only while a page goes in, and no taller than its
+    // text: the window keeps its designed layout.
+    m_loading->hide();
     connect(m_session, &DocumentSession::pathChanged, this, &DocumentFiles::updateCaption);
     connect(m_session, &DocumentSession::pathChanged, m_dialog, &CommonDialog::setFileName);
     connect(m_session, &DocumentSession::formatChanged, this, &DocumentFiles::updateStatus);
@@ -199,6 +210,8 @@ bool DocumentFiles::load(const QString &chosen, bool askFirst)
     if (m_placeholders)
         putPlaceholders(read.text);
     m_session->open(path, read.format, std::move(bytes), std::move(read.text), snapshot);
+    if (PageFiller *filler = pageFiller(m_editor))
+        showFilling(filler);
     if (breakers > 0)
         m_backend->showWarning(m_window, editorBreakersMessage(path, breakers, m_placeholders));
     return true;
@@ -220,7 +233,8 @@ bool DocumentFiles::restoreDocument(const QString &path, const TextFormat &forma
         putPlaceholders(held);
     // No bytes of the file stand for this text: saving encodes it.
     m_session->open(path, format, QByteArray(), QString(), snapshot);
-    setEditorText(m_editor, held);
+    if (PageFiller *filler = setEditorText(m_editor, std::move(held)))
+        showFilling(filler);
     m_session->document()->setModified(true);
     return true;
 }
@@ -265,10 +279,12 @@ bool DocumentFiles::writeTo(const QString &path)
     const QString text = documentText();
     TextFormat format = m_session->format();
     QByteArray bytes;
-    if (!m_session->diskBytes().isEmpty() && holdsText(held, m_session->diskText())) {
-        // Unedited, the file's own bytes go back: where an encoding has two
-        // codes for one character (NEC and IBM kanji in Shift_JIS), or lines
-        // end in mixed styles, encoding the text again would change bytes.
+    // Unedited, the file's own bytes go back: where an encoding has two codes
+    // for one character (NEC and IBM kanji in Shift_JIS), or lines end in
+    // mixed styles, encoding the text again would change bytes. Bytes that
+    // were let go are the ones encoding the text gives.
+    const bool fileBytes = !m_session->diskBytes().isEmpty() && fingerprintOf(held) == m_session->diskText();
+    if (fileBytes) {
         bytes = m_session->diskBytes();
     } else {
         WrittenText written = writeText(text, format);
@@ -299,7 +315,7 @@ bool DocumentFiles::writeTo(const QString &path)
         return false;
     }
     snapshot.hash = contentHash(bytes);
-    m_session->saved(path, format, std::move(bytes), held, snapshot);
+    m_session->saved(path, format, fileBytes ? std::move(bytes) : QByteArray(), held, snapshot);
     return true;
 }
 
@@ -369,6 +385,24 @@ bool DocumentFiles::settleChanges()
         break;
     }
     return false;
+}
+
+// A page that takes more than half a second to go in shows how far it is.
+void DocumentFiles::showFilling(PageFiller *filler)
+{
+    QElapsedTimer started;
+    started.start();
+    connect(filler, &PageFiller::progressed, m_loading, [this, started](qsizetype done, qsizetype total) {
+        if (started.elapsed() < 500)
+            return;
+        m_loading->setValue(int(done * 1000 / std::max<qsizetype>(total, 1)));
+        if (m_loading->isHidden()) {
+            m_loading->setMaximumHeight(m_status->sizeHint().height());
+            m_window->statusBar()->addWidget(m_loading);
+            m_loading->show();
+        }
+    });
+    connect(filler, &PageFiller::finished, m_loading, [this] { m_window->statusBar()->removeWidget(m_loading); });
 }
 
 void DocumentFiles::updateCaption()
