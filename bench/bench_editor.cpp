@@ -5,6 +5,7 @@
 #include "editor/htmlhighlighter.h"
 #include "editor/sourceeditor.h"
 #include "editor/editortext.h"
+#include "editor/pagefiller.h"
 #include "core/document/lineends.h"
 #include "largedocument.h"
 
@@ -74,6 +75,10 @@ static void run(const QString &document, qsizetype bytes, bool colouring)
     setEditorText(&editor, document);
     editor.viewport()->repaint();
     QApplication::processEvents();
+    const double firstScreenMs = elapsedMs(timer);
+    // The rest goes in between events, as in the running program.
+    while (pageFiller(&editor))
+        QApplication::processEvents();
     const double loadMs = elapsedMs(timer);
 
     moveTo(editor, editor.blockCount() / 2, 10);
@@ -114,10 +119,13 @@ static void run(const QString &document, qsizetype bytes, bool colouring)
     timer.restart();
     setEditorText(&editor, document);
     editor.viewport()->repaint();
+    while (pageFiller(&editor))
+        QApplication::processEvents();
     const double reloadMs = timer.nsecsElapsed() / 1e6;
     const long reloadPeakKiB = peakMemoryKiB();
     std::printf("document            %8.1f MB (UTF-8), %d lines\n", bytes / 1048576.0, editor.blockCount());
-    std::printf("load                %8.1f ms   (target <= 1000)\n", loadMs);
+    std::printf("load                %8.1f ms   (target <= 1000), the first screen after %.1f ms\n", loadMs,
+                firstScreenMs);
     std::printf("keystroke, worst    %8.2f ms   (target <= 16), middle of a centred paragraph\n", worstKeyMs);
     std::printf("insertion, worst    %8.2f ms   (target <= 16), 7-line snippet in the middle\n", worstInsertMs);
     std::printf("quote near the top  %8.2f ms   (target <= 16), changes how every line below starts\n", quoteMs);

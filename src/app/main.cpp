@@ -3,6 +3,7 @@
 #include "document/documentfiles.h"
 #include "document/recoverykeeper.h"
 #include "app/mainwindow.h"
+#include "core/document/memorypolicy.h"
 #include "app/startup.h"
 
 #include <QApplication>
@@ -13,6 +14,7 @@
 
 int main(int argc, char *argv[])
 {
+    giveLargeBlocksBack();
     prepareProcess();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tagpot"));

@@ -1,22 +1,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "document/documentfiles.h"
 
+#include "window/messagebox.h"
+
 #include "core/window/apptitle.h"
 #include "window/commondialog.h"
 #include "core/document/diskfile.h"
 #include "core/document/disksnapshot.h"
 #include "editor/editortext.h"
+#include "editor/pagefiller.h"
 #include "core/document/filemessages.h"
 #include "editor/sourceeditor.h"
 #include "core/document/editorplaceholders.h"
 #include "core/document/nativepath.h"
 
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QDir>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMessageBox>
-#include <QPushButton>
+#include <QProgressBar>
 #include <QStatusBar>
 
 #include <sys/stat.h>
@@ -30,67 +34,52 @@ class MessageBoxes : public DocumentFiles::Backend
 public:
     DocumentFiles::Answer askToSave(QWidget *parent, const QString &question) override
     {
-        QMessageBox box(QMessageBox::Question, appTitle.toString(), question, QMessageBox::NoButton, parent);
-        QPushButton *save = box.addButton(u"保存する"_s, QMessageBox::AcceptRole);
-        QPushButton *discard = box.addButton(u"保存しない"_s, QMessageBox::DestructiveRole);
-        QPushButton *cancel = box.addButton(u"キャンセル"_s, QMessageBox::RejectRole);
-        box.setDefaultButton(save);
-        box.setEscapeButton(cancel);
-        box.exec();
-        if (box.clickedButton() == save)
-            return DocumentFiles::Answer::Save;
-        if (box.clickedButton() == discard)
-            return DocumentFiles::Answer::Discard;
-        return DocumentFiles::Answer::Cancel;
+        static constexpr DocumentFiles::Answer answers[]{DocumentFiles::Answer::Save, DocumentFiles::Answer::Discard,
+                                                        DocumentFiles::Answer::Cancel};
+        return answers[askChoice(parent, QMessageBox::Question, question,
+                                 {{u"保存する"_s, QMessageBox::AcceptRole},
+                                  {u"保存しない"_s, QMessageBox::DestructiveRole},
+                                  {u"キャンセル"_s, QMessageBox::RejectRole}},
+                                 0, 2)];
     }
 
     bool askToSaveAsUtf8(QWidget *parent, const QString &question) override
     {
-        QMessageBox box(QMessageBox::Warning, appTitle.toString(), question, QMessageBox::NoButton, parent);
-        QPushButton *utf8 = box.addButton(u"UTF-8 で保存する"_s, QMessageBox::AcceptRole);
-        QPushButton *cancel = box.addButton(u"キャンセル"_s, QMessageBox::RejectRole);
-        box.setDefaultButton(cancel);
-        box.setEscapeButton(cancel);
-        box.exec();
-        return box.clickedButton() == utf8;
+        return askChoice(parent, QMessageBox::Warning, question,
+                         {{u"UTF-8 で保存する"_s, QMessageBox::AcceptRole}, {u"キャンセル"_s, QMessageBox::RejectRole}}, 1, 1)
+            == 0;
     }
 
     void showError(QWidget *parent, const QString &message) override
     {
-        QMessageBox box(QMessageBox::Critical, appTitle.toString(), message, QMessageBox::NoButton, parent);
-        box.setEscapeButton(box.addButton(u"OK"_s, QMessageBox::AcceptRole));
-        box.exec();
+        showMessage(parent, QMessageBox::Critical, message);
     }
 
+    // Reloading an edited page loses the edits: there keeping them is the default.
     bool askToReload(QWidget *parent, const QString &question, bool modified) override
     {
-        QMessageBox box(modified ? QMessageBox::Warning : QMessageBox::Question, appTitle.toString(), question,
-                        QMessageBox::NoButton, parent);
-        QPushButton *reload = box.addButton(modified ? u"読み込み直す（編集を破棄）"_s : u"読み込み直す"_s,
-                                            modified ? QMessageBox::DestructiveRole : QMessageBox::AcceptRole);
-        QPushButton *keep = box.addButton(modified ? u"編集を残す"_s : u"このままにする"_s, QMessageBox::RejectRole);
-        box.setDefaultButton(modified ? keep : reload);
-        box.setEscapeButton(keep);
-        box.exec();
-        return box.clickedButton() == reload;
+        if (modified)
+            return askChoice(parent, QMessageBox::Warning, question,
+                             {{u"読み込み直す（編集を破棄）"_s, QMessageBox::DestructiveRole},
+                              {u"編集を残す"_s, QMessageBox::RejectRole}},
+                             1, 1)
+                == 0;
+        return askChoice(parent, QMessageBox::Question, question,
+                         {{u"読み込み直す"_s, QMessageBox::AcceptRole}, {u"このままにする"_s, QMessageBox::RejectRole}}, 0, 1)
+            == 0;
     }
 
     bool askToOverwrite(QWidget *parent, const QString &question) override
     {
-        QMessageBox box(QMessageBox::Warning, appTitle.toString(), question, QMessageBox::NoButton, parent);
-        QPushButton *overwrite = box.addButton(u"上書き保存する"_s, QMessageBox::DestructiveRole);
-        QPushButton *cancel = box.addButton(u"キャンセル"_s, QMessageBox::RejectRole);
-        box.setDefaultButton(cancel);
-        box.setEscapeButton(cancel);
-        box.exec();
-        return box.clickedButton() == overwrite;
+        return askChoice(parent, QMessageBox::Warning, question,
+                         {{u"上書き保存する"_s, QMessageBox::DestructiveRole}, {u"キャンセル"_s, QMessageBox::RejectRole}},
+                         1, 1)
+            == 0;
     }
 
     void showWarning(QWidget *parent, const QString &message) override
     {
-        QMessageBox box(QMessageBox::Warning, appTitle.toString(), message, QMessageBox::NoButton, parent);
-        box.setEscapeButton(box.addButton(u"OK"_s, QMessageBox::AcceptRole));
-        box.exec();
+        showMessage(parent, QMessageBox::Warning, message);
     }
 };
 
@@ -114,10 +103,18 @@ DocumentFiles::DocumentFiles(QMainWindow *window, SourceEditor *editor, CommonDi
     , m_dialog(dialog)
     , m_session(session)
     , m_status(new QLabel(window))
+    , m_loading(new QProgressBar(window))
     , m_backend(std::make_unique<MessageBoxes>())
 {
     m_status->setObjectName(u"fileFormat"_s);
     m_window->statusBar()->addPermanentWidget(m_status);
+    m_loading->setObjectName(u"loadProgress"_s);
+    m_loading->setRange(0, 1000);
+    m_loading->setMaximumWidth(200);
+    m_loading->setFormat(u"読み込み中 %p%"_s);
+    // In the status bar only while a page goes in, and no taller than its
+    // text: the window keeps its designed layout.
+    m_loading->hide();
     connect(m_session, &DocumentSession::pathChanged, this, &DocumentFiles::updateCaption);
     connect(m_session, &DocumentSession::pathChanged, m_dialog, &CommonDialog::setFileName);
     connect(m_session, &DocumentSession::formatChanged, this, &DocumentFiles::updateStatus);
@@ -213,6 +210,8 @@ bool DocumentFiles::load(const QString &chosen, bool askFirst)
     if (m_placeholders)
         putPlaceholders(read.text);
     m_session->open(path, read.format, std::move(bytes), std::move(read.text), snapshot);
+    if (PageFiller *filler = pageFiller(m_editor))
+        showFilling(filler);
     if (breakers > 0)
         m_backend->showWarning(m_window, editorBreakersMessage(path, breakers, m_placeholders));
     return true;
@@ -222,11 +221,21 @@ bool DocumentFiles::restoreDocument(const QString &path, const TextFormat &forma
 {
     if (!settleChanges())
         return false;
+    // The file as it is now: only a later change of it is asked about.
+    DiskSnapshot snapshot = statSnapshot(path);
+    QByteArray bytes;
+    DiskFailure failure;
+    if (snapshot.exists && readWholeFile(path, &bytes, &failure))
+        snapshot.hash = contentHash(bytes);
     QString held = text;
     m_placeholders = countEditorBreakers(held) > 0 && canUsePlaceholders(held);
     if (m_placeholders)
         putPlaceholders(held);
-    m_session->restore(path, format, held);
+    // No bytes of the file stand for this text: saving encodes it.
+    m_session->open(path, format, QByteArray(), QString(), snapshot);
+    if (PageFiller *filler = setEditorText(m_editor, std::move(held)))
+        showFilling(filler);
+    m_session->document()->setModified(true);
     return true;
 }
 
@@ -270,10 +279,12 @@ bool DocumentFiles::writeTo(const QString &path)
     const QString text = documentText();
     TextFormat format = m_session->format();
     QByteArray bytes;
-    if (!m_session->diskBytes().isEmpty() && holdsText(held, m_session->diskText())) {
-        // Unedited, the file's own bytes go back: where an encoding has two
-        // codes for one character (NEC and IBM kanji in Shift_JIS), or lines
-        // end in mixed styles, encoding the text again would change bytes.
+    // Unedited, the file's own bytes go back: where an encoding has two codes
+    // for one character (NEC and IBM kanji in Shift_JIS), or lines end in
+    // mixed styles, encoding the text again would change bytes. Bytes that
+    // were let go are the ones encoding the text gives.
+    const bool fileBytes = !m_session->diskBytes().isEmpty() && fingerprintOf(held) == m_session->diskText();
+    if (fileBytes) {
         bytes = m_session->diskBytes();
     } else {
         WrittenText written = writeText(text, format);
@@ -304,7 +315,7 @@ bool DocumentFiles::writeTo(const QString &path)
         return false;
     }
     snapshot.hash = contentHash(bytes);
-    m_session->saved(path, format, std::move(bytes), held, snapshot);
+    m_session->saved(path, format, fileBytes ? std::move(bytes) : QByteArray(), held, snapshot);
     return true;
 }
 
@@ -374,6 +385,24 @@ bool DocumentFiles::settleChanges()
         break;
     }
     return false;
+}
+
+// A page that takes more than half a second to go in shows how far it is.
+void DocumentFiles::showFilling(PageFiller *filler)
+{
+    QElapsedTimer started;
+    started.start();
+    connect(filler, &PageFiller::progressed, m_loading, [this, started](qsizetype done, qsizetype total) {
+        if (started.elapsed() < 500)
+            return;
+        m_loading->setValue(int(done * 1000 / std::max<qsizetype>(total, 1)));
+        if (m_loading->isHidden()) {
+            m_loading->setMaximumHeight(m_status->sizeHint().height());
+            m_window->statusBar()->addWidget(m_loading);
+            m_loading->show();
+        }
+    });
+    connect(filler, &PageFiller::finished, m_loading, [this] { m_window->statusBar()->removeWidget(m_loading); });
 }
 
 void DocumentFiles::updateCaption()

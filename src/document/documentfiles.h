@@ -12,8 +12,10 @@
 #include <memory>
 
 class CommonDialog;
+class PageFiller;
 class QLabel;
 class QMainWindow;
+class QProgressBar;
 class QWidget;
 class SourceEditor;
 
@@ -98,6 +100,7 @@ protected:
 
 private:
     bool settleChanges();
+    void showFilling(PageFiller *filler);
     bool load(const QString &path, bool askFirst);
     bool writeTo(const QString &path);
     bool confirmOverwrite(const QString &path);
@@ -110,6 +113,7 @@ private:
     CommonDialog *m_dialog;
     DocumentSession *m_session;
     QLabel *m_status;
+    QProgressBar *m_loading;
     std::unique_ptr<Backend> m_backend;
     bool m_closeSettled = false;
     bool m_placeholders = false;

@@ -3,6 +3,8 @@
 
 #include "core/document/diskfile.h"
 #include "editor/editortext.h"
+#include "editor/pagefiller.h"
+#include "core/document/editorplaceholders.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -47,16 +49,25 @@ bool DocumentSession::isModified() const
 void DocumentSession::startNew()
 {
     setEditorText(m_editor, QString());
-    setFile(QString(), TextFormat{}, QByteArray(), QString(), DiskSnapshot{});
+    setFile(QString(), TextFormat{}, QByteArray(), TextFingerprint(), DiskSnapshot{});
     emit textReplaced();
 }
 
 void DocumentSession::open(const QString &path, const TextFormat &format, QByteArray bytes, QString text,
                            const DiskSnapshot &snapshot)
 {
-    // The document and the text kept for writing back share one copy.
-    setEditorText(m_editor, text);
-    setFile(path, format, std::move(bytes), std::move(text), snapshot);
+    // A page of many megabytes goes into the editor a piece at a time, which
+    // works out its fingerprint on the way; its bytes are let go when writing
+    // its text gives them back. Not while the editor would show some of its
+    // characters as line ends: it gives those back as line ends.
+    if (text.size() >= PageFiller::piecewiseFrom && countEditorBreakers(text) == 0
+        && writesBack(text, format, bytes))
+        bytes = QByteArray();
+    const TextFingerprint print = PageFiller::takesPieces(text) ? TextFingerprint() : fingerprintOf(text);
+    PageFiller *filler = setEditorText(m_editor, std::move(text));
+    if (filler)
+        connect(filler, &PageFiller::filled, this, [this](const TextFingerprint &text) { m_diskText = text; });
+    setFile(path, format, std::move(bytes), print, snapshot);
     emit textReplaced();
 }
 
@@ -69,7 +80,7 @@ void DocumentSession::restore(const QString &path, const TextFormat &format, con
         snapshot.hash = contentHash(bytes);
     setEditorText(m_editor, text);
     // Nothing on disk holds this text: no bytes to write back unedited.
-    setFile(path, format, QByteArray(), QString(), snapshot);
+    setFile(path, format, QByteArray(), TextFingerprint(), snapshot);
     document()->setModified(true);
     emit textReplaced();
 }
@@ -77,19 +88,19 @@ void DocumentSession::restore(const QString &path, const TextFormat &format, con
 void DocumentSession::saved(const QString &path, const TextFormat &format, QByteArray bytes, QString text,
                             const DiskSnapshot &snapshot)
 {
-    setFile(path, format, std::move(bytes), std::move(text), snapshot);
+    setFile(path, format, std::move(bytes), fingerprintOf(text), snapshot);
     document()->setModified(false);
 }
 
-void DocumentSession::setFile(const QString &path, const TextFormat &format, QByteArray bytes, QString text,
-                              const DiskSnapshot &snapshot)
+void DocumentSession::setFile(const QString &path, const TextFormat &format, QByteArray bytes,
+                              const TextFingerprint &text, const DiskSnapshot &snapshot)
 {
     const bool pathChange = path != m_path;
     const bool formatChange = !(format == m_format);
     m_path = path;
     m_format = format;
     m_diskBytes = std::move(bytes);
-    m_diskText = std::move(text);
+    m_diskText = text;
     m_snapshot = snapshot;
     m_reported.reset();
     watch(path);

@@ -3,6 +3,7 @@
 
 #include "core/document/disksnapshot.h"
 #include "core/document/textfile.h"
+#include "core/document/textfingerprint.h"
 
 #include <QByteArray>
 #include <QObject>
@@ -43,9 +44,12 @@ public:
     QTextDocument *document() const;
 
     // What the file held when last read or written: an unedited page is
-    // written back as these very bytes.
+    // written back as these very bytes. None are kept when writing the text
+    // gives them back, for a page of many megabytes: it is not held twice.
     const QByteArray &diskBytes() const { return m_diskBytes; }
-    const QString &diskText() const { return m_diskText; }
+    // The text, as a fingerprint; none while a page is still going into the
+    // editor (see PageFiller).
+    const TextFingerprint &diskText() const { return m_diskText; }
 
     // A new page: empty, no file, the format of a new page.
     void startNew();
@@ -91,7 +95,7 @@ signals:
     void changedOnDisk(DocumentSession::DiskChange change);
 
 private:
-    void setFile(const QString &path, const TextFormat &format, QByteArray bytes, QString text,
+    void setFile(const QString &path, const TextFormat &format, QByteArray bytes, const TextFingerprint &text,
                  const DiskSnapshot &snapshot);
     void watch(const QString &path);
     void fileNoticed(const QString &path);
@@ -106,7 +110,7 @@ private:
     // The last state of the file that was reported or acknowledged.
     std::optional<DiskSnapshot> m_reported;
     QByteArray m_diskBytes;
-    QString m_diskText;
+    TextFingerprint m_diskText;
     bool m_saving = false;
     bool m_checking = false;
     bool m_recheck = false;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "document/recoverykeeper.h"
 
+#include "window/messagebox.h"
+
 #include "core/document/editorplaceholders.h"
 #include "core/document/filemessages.h"
 #include "core/window/apptitle.h"
@@ -11,7 +13,6 @@
 
 #include <QMainWindow>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QStatusBar>
 #include <QTextDocument>
 
@@ -34,18 +35,13 @@ class MessageBoxPrompt : public RecoveryKeeper::Prompt
 public:
     RecoveryKeeper::Choice askToRestore(QWidget *parent, const QString &question) override
     {
-        QMessageBox box(QMessageBox::Question, appTitle.toString(), question, QMessageBox::NoButton, parent);
-        QPushButton *restore = box.addButton(u"復元する"_s, QMessageBox::AcceptRole);
-        QPushButton *discard = box.addButton(u"破棄する"_s, QMessageBox::DestructiveRole);
-        QPushButton *later = box.addButton(u"あとで決める"_s, QMessageBox::RejectRole);
-        box.setDefaultButton(restore);
-        box.setEscapeButton(later);
-        box.exec();
-        if (box.clickedButton() == restore)
-            return RecoveryKeeper::Choice::Restore;
-        if (box.clickedButton() == discard)
-            return RecoveryKeeper::Choice::Discard;
-        return RecoveryKeeper::Choice::Later;
+        static constexpr RecoveryKeeper::Choice choices[]{RecoveryKeeper::Choice::Restore, RecoveryKeeper::Choice::Discard,
+                                                          RecoveryKeeper::Choice::Later};
+        return choices[askChoice(parent, QMessageBox::Question, question,
+                                 {{u"復元する"_s, QMessageBox::AcceptRole},
+                                  {u"破棄する"_s, QMessageBox::DestructiveRole},
+                                  {u"あとで決める"_s, QMessageBox::RejectRole}},
+                                 0, 2)];
     }
 };
 

@@ -2,20 +2,22 @@
 #pragma once
 
 #include <QString>
-#include <QStringView>
 
+class PageFiller;
 class QPlainTextEdit;
 
 // Replaces the editor's whole text, with no undo history and unmodified, and
 // puts the caret at the top. The editor keeps its document object: whatever
 // watches it (a highlighter, a preview) goes on working with the new text.
-void setEditorText(QPlainTextEdit *editor, const QString &text);
+// A page of many megabytes goes in a piece at a time between events, read-only
+// until complete: the filler doing it comes back (nullptr when all is in).
+// Give the text with std::move: kept elsewhere, the page would be held twice.
+PageFiller *setEditorText(QPlainTextEdit *editor, QString text);
+
+// The page still going into the editor, or nullptr.
+PageFiller *pageFiller(const QPlainTextEdit *editor);
 
 // The editor's whole text with "\n" line ends and every character as it is:
-// toPlainText() would turn no-break spaces into plain ones.
+// toPlainText() would turn no-break spaces into plain ones. A page still
+// going in is completed first.
 QString editorText(const QPlainTextEdit *editor);
-
-// Whether shown, the text editorText() returned, is text as the editor holds
-// it: the editor breaks lines at U+2029, U+FDD0 and U+FDD1 as well, so those
-// come back as "\n".
-bool holdsText(QStringView shown, QStringView text);

@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "preview/browseropener.h"
 
+#include "window/messagebox.h"
+
 #include "core/window/apptitle.h"
 
 #include <QDesktopServices>
 #include <QMessageBox>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QUrl>
 
 using namespace Qt::StringLiterals;
@@ -15,13 +16,9 @@ namespace {
 
 bool askToSave(QWidget *parent, const QString &question)
 {
-    QMessageBox box(QMessageBox::Question, appTitle.toString(), question, QMessageBox::NoButton, parent);
-    QPushButton *save = box.addButton(u"保存する"_s, QMessageBox::AcceptRole);
-    QPushButton *cancel = box.addButton(u"キャンセル"_s, QMessageBox::RejectRole);
-    box.setDefaultButton(save);
-    box.setEscapeButton(cancel);
-    box.exec();
-    return box.clickedButton() == save;
+    return askChoice(parent, QMessageBox::Question, question,
+                     {{u"保存する"_s, QMessageBox::AcceptRole}, {u"キャンセル"_s, QMessageBox::RejectRole}}, 0, 1)
+        == 0;
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "document/documentsession.h"
 #include "app/mainwindow.h"
 #include "editor/editortext.h"
+#include "editor/pagefiller.h"
 #include "core/document/filefilter.h"
 #include "editor/sourceeditor.h"
 #include "core/palette/catalogue.h"
@@ -21,6 +22,7 @@
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QMessageBox>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QSignalSpy>
@@ -192,6 +194,8 @@ private slots:
     void startsAsNewDocument();
     void roundTrip_data();
     void roundTrip();
+    void largePageRoundTrip_data();
+    void largePageRoundTrip();
     void editsKeepTheFormat_data();
     void editsKeepTheFormat();
     void fileNameLinksTheCommands();
@@ -331,6 +335,74 @@ void TestDocumentFiles::roundTrip()
     QCOMPARE(readBytes(copy), bytes);
     QCOMPARE(m_window->windowTitle(), caption(copy));
     QCOMPARE(m_window->session->path(), copy);
+}
+
+void TestDocumentFiles::largePageRoundTrip_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<bool>("whileGoingIn");
+    QTest::addColumn<QString>("edit");
+
+    QTest::addRow("Shift_JIS, megabytes, saved unedited while still going in") << "sjis_crlf.html" << true << QString();
+    QTest::addRow("Shift_JIS, megabytes, saved unedited once in") << "sjis_crlf.html" << false << QString();
+    QTest::addRow("Shift_JIS, megabytes, mixed line ends: its own bytes kept")
+        << "sjis_mixed.txt" << false << QString();
+    QTest::addRow("UTF-8, megabytes, LF") << "utf8_lf.html" << false << QString();
+    QTest::addRow("UTF-8, megabytes, CR, saved while going in") << "utf8_cr.txt" << true << QString();
+    QTest::addRow("EUC-JP, megabytes") << "eucjp_lf.html" << false << QString();
+    QTest::addRow("Shift_JIS, megabytes, edited at the top") << "sjis_crlf.html" << false << u"<P>編集</P>"_s;
+}
+
+// A page of many megabytes goes into the editor a piece at a time, and may
+// let its file's bytes go: unedited it is still written back byte for byte.
+void TestDocumentFiles::largePageRoundTrip()
+{
+    QFETCH(QString, file);
+    QFETCH(bool, whileGoingIn);
+    QFETCH(QString, edit);
+
+    const QByteArray piece = fixture(file);
+    QByteArray bytes = piece;
+    while (readText(bytes).text.size() < PageFiller::piecewiseFrom)
+        bytes += bytes;
+    const QString path = m_dir->filePath(file);
+    writeBytes(path, bytes);
+
+    QVERIFY(m_window->files->openPath(path));
+    QVERIFY(m_prompts.errors.isEmpty());
+    auto *progress = m_window->findChild<QProgressBar *>(u"loadProgress"_s);
+    QVERIFY(progress);
+    if (whileGoingIn) {
+        QVERIFY(pageFiller(m_window->editor));
+        QVERIFY(m_window->editor->isReadOnly());
+    } else {
+        QTRY_VERIFY_WITH_TIMEOUT(!pageFiller(m_window->editor), 60'000);
+        QVERIFY(!m_window->editor->isReadOnly());
+        QVERIFY(progress->isHidden());
+    }
+    QVERIFY(!m_window->isWindowModified());
+    if (!edit.isEmpty())
+        insertAtStart(m_window->editor, edit);
+
+    const QString copy = m_dir->filePath(u"saved-"_s + file);
+    m_dialogs.saves << copy;
+    QVERIFY(m_window->files->saveDocument());
+    QVERIFY(!pageFiller(m_window->editor));
+    QVERIFY(progress->isHidden());
+    const QByteArray saved = readBytes(copy);
+    if (edit.isEmpty()) {
+        QVERIFY(saved == bytes);
+    } else {
+        const ReadText read = readText(saved);
+        QCOMPARE(read.format, readText(bytes).format);
+        QVERIFY(read.text == edit + readText(bytes).text);
+    }
+
+    // Saved, the page is the file's again: unedited, its bytes go back once more.
+    const QString again = m_dir->filePath(u"again-"_s + file);
+    m_dialogs.saves << again;
+    QVERIFY(m_window->files->saveDocument());
+    QVERIFY(readBytes(again) == saved);
 }
 
 void TestDocumentFiles::editsKeepTheFormat_data()

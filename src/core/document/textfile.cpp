@@ -236,3 +236,62 @@ WrittenText writeText(QStringView text, const TextFormat &format)
     }
     return written;
 }
+
+// Whether every line in bytes (UTF-8, Shift_JIS or EUC-JP) ends in style.
+static bool usesOnly(LineEnd style, QByteArrayView bytes)
+{
+    const char *const begin = bytes.data();
+    const char *const end = begin + bytes.size();
+    switch (style) {
+    case LineEnd::Lf:
+        return !std::memchr(begin, '\r', size_t(bytes.size()));
+    case LineEnd::Cr:
+        return !std::memchr(begin, '\n', size_t(bytes.size()));
+    case LineEnd::CrLf:
+        break;
+    }
+    for (const char *at = begin; at != end;) {
+        const void *found = std::memchr(at, '\r', size_t(end - at));
+        const char *cr = found ? static_cast<const char *>(found) : end;
+        // A line feed before the carriage return stands alone.
+        if (std::memchr(at, '\n', size_t(cr - at)))
+            return false;
+        if (cr == end)
+            return true;
+        if (cr + 1 == end || cr[1] != '\n')
+            return false;
+        at = cr + 2;
+    }
+    return true;
+}
+
+bool writesBack(QStringView text, const TextFormat &format, QByteArrayView bytes)
+{
+    qsizetype at = 0;
+    if (format.byteOrderMark) {
+        const QByteArrayView mark = byteOrderMark(format.encoding);
+        if (!bytes.startsWith(mark))
+            return false;
+        at = mark.size();
+    }
+    // Valid UTF-8 decodes and encodes one to one: only the line ends can
+    // come back otherwise, and they do unless the file used one style alone.
+    if (format.encoding == TextEncoding::Utf8)
+        return usesOnly(format.lineEnd, bytes.sliced(at));
+    // Pieces end after a line end, where no encoding carries anything over.
+    constexpr qsizetype pieceSize = 256 * 1024;
+    for (qsizetype from = 0; from < text.size();) {
+        qsizetype to = text.size();
+        if (to - from > pieceSize) {
+            const qsizetype lineEnd = text.indexOf(u'\n', from + pieceSize);
+            if (lineEnd >= 0)
+                to = lineEnd + 1;
+        }
+        const auto piece = encodeStrictly(withLineEnds(text.sliced(from, to - from), format.lineEnd), format.encoding);
+        if (!piece || !bytes.sliced(at).startsWith(*piece))
+            return false;
+        at += piece->size();
+        from = to;
+    }
+    return at == bytes.size();
+}

@@ -71,3 +71,9 @@ WrittenText writeText(QStringView text, const TextFormat &format);
 
 // How many unencodable characters writeText lists at most.
 inline constexpr qsizetype unencodableListed = 10;
+
+// Whether writeText(text, format) gives exactly bytes, where text and format
+// are what readText() made of bytes: then a page need not keep its file's
+// bytes to write them back unedited. Worked out a few lines at a time, so
+// that the page is never held in bytes twice.
+bool writesBack(QStringView text, const TextFormat &format, QByteArrayView bytes);

@@ -58,6 +58,8 @@ private slots:
     void findsDeclaredCharset_data();
     void findsDeclaredCharset();
     void survivesRandomBytes();
+    void knowsWhatWritesBack_data();
+    void knowsWhatWritesBack();
 };
 
 void TestTextFile::readsFixtures_data()
@@ -131,6 +133,7 @@ void TestTextFile::readsFixtures()
     const WrittenText written = writeText(read.text, read.format);
     QVERIFY(written.ok());
     QCOMPARE(written.bytes == bytes, canonical);
+    QCOMPARE(writesBack(read.text, read.format, bytes), canonical);
     if (!canonical)
         QCOMPARE(readText(written.bytes).text, text);
 }
@@ -515,6 +518,44 @@ void TestTextFile::survivesRandomBytes()
     // Both ways must have been taken often for the run to mean anything.
     QVERIFY(refusedCount > 400);
     QVERIFY(refusedCount < 3600);
+}
+
+void TestTextFile::knowsWhatWritesBack_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("writesBack");
+
+    const QByteArray sjis = fixture("sjis_crlf.html");
+    QByteArray manyPieces;
+    while (manyPieces.size() < 3 * 1024 * 1024)
+        manyPieces += sjis;
+
+    QTest::addRow("UTF-8, CRLF throughout") << QByteArray("<P>\xe6\x97\xa5</P>\r\n<P>b</P>\r\n") << true;
+    QTest::addRow("UTF-8, CRLF with one LF alone") << QByteArray("a\r\nb\nc\r\nd\r\n") << false;
+    QTest::addRow("UTF-8, CRLF with one CR alone") << QByteArray("a\r\nb\rc\r\nd\r\n") << false;
+    QTest::addRow("UTF-8, CRLF, a CR as the last byte") << QByteArray("a\r\nb\r\nc\r") << false;
+    QTest::addRow("UTF-8, LF with a CRLF among them") << QByteArray("a\nb\nc\r\nd\ne\n") << false;
+    QTest::addRow("UTF-8, no line end at all") << QByteArray("<P>\xe6\x97\xa5</P>") << true;
+    QTest::addRow("UTF-8 with BOM, LF") << QByteArray("\xef\xbb\xbf" "a\nb\n") << true;
+    QTest::addRow("Shift_JIS, an IBM kanji by its NEC-selected code")
+        << QByteArray("<meta charset=\"Shift_JIS\">\r\n\xee\xef\r\n") << false;
+    QTest::addRow("Shift_JIS, the same kanji by its IBM code")
+        << QByteArray("<meta charset=\"Shift_JIS\">\r\n\xfa\x40\r\n") << true;
+    QTest::addRow("Shift_JIS, megabytes: checked a piece at a time") << manyPieces << true;
+    QTest::addRow("Shift_JIS, megabytes, one LF alone at the end") << manyPieces + "\x82\xa0\n" << false;
+}
+
+// Whether the file's bytes may be let go: only when writing the text gives
+// back every byte.
+void TestTextFile::knowsWhatWritesBack()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, writesBack);
+
+    const ReadText read = readText(bytes);
+    QVERIFY(read.ok());
+    QCOMPARE(::writesBack(read.text, read.format, bytes), writesBack);
+    QCOMPARE(writeText(read.text, read.format).bytes == bytes, writesBack);
 }
 
 QTEST_APPLESS_MAIN(TestTextFile)
