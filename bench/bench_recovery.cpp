@@ -7,6 +7,7 @@
 #include "app/mainwindow.h"
 #include "document/recoverykeeper.h"
 #include "editor/editortext.h"
+#include "editor/pagefiller.h"
 #include "editor/sourceeditor.h"
 #include "largedocument.h"
 
@@ -64,7 +65,9 @@ int main(int argc, char *argv[])
     MainWindow window;
     window.show();
     SourceEditor *editor = window.source();
-    setEditorText(editor, largeHtmlDocument(bytes));
+    // A big page goes in a piece at a time: the figures are of the whole page.
+    if (PageFiller *filler = setEditorText(editor, largeHtmlDocument(bytes)))
+        filler->finish();
     QTextCursor middle(editor->document()->findBlockByNumber(editor->blockCount() / 2));
     editor->setTextCursor(middle);
     QApplication::processEvents();
