@@ -221,21 +221,12 @@ bool DocumentFiles::restoreDocument(const QString &path, const TextFormat &forma
 {
     if (!settleChanges())
         return false;
-    // The file as it is now: only a later change of it is asked about.
-    DiskSnapshot snapshot = statSnapshot(path);
-    QByteArray bytes;
-    DiskFailure failure;
-    if (snapshot.exists && readWholeFile(path, &bytes, &failure))
-        snapshot.hash = contentHash(bytes);
     QString held = text;
     m_placeholders = countEditorBreakers(held) > 0 && canUsePlaceholders(held);
     if (m_placeholders)
         putPlaceholders(held);
-    // No bytes of the file stand for this text: saving encodes it.
-    m_session->open(path, format, QByteArray(), QString(), snapshot);
-    if (PageFiller *filler = setEditorText(m_editor, std::move(held)))
+    if (PageFiller *filler = m_session->restore(path, format, std::move(held)))
         showFilling(filler);
-    m_session->document()->setModified(true);
     return true;
 }
 

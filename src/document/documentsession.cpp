@@ -71,18 +71,20 @@ void DocumentSession::open(const QString &path, const TextFormat &format, QByteA
     emit textReplaced();
 }
 
-void DocumentSession::restore(const QString &path, const TextFormat &format, const QString &text)
+PageFiller *DocumentSession::restore(const QString &path, const TextFormat &format, QString text)
 {
+    // The file as it is now: only a later change of it is asked about.
     DiskSnapshot snapshot = statSnapshot(path);
     QByteArray bytes;
     DiskFailure failure;
     if (snapshot.exists && readWholeFile(path, &bytes, &failure))
         snapshot.hash = contentHash(bytes);
-    setEditorText(m_editor, text);
+    PageFiller *filler = setEditorText(m_editor, std::move(text));
     // Nothing on disk holds this text: no bytes to write back unedited.
     setFile(path, format, QByteArray(), TextFingerprint(), snapshot);
     document()->setModified(true);
     emit textReplaced();
+    return filler;
 }
 
 void DocumentSession::saved(const QString &path, const TextFormat &format, QByteArray bytes, QString text,

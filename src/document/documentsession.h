@@ -11,6 +11,7 @@
 
 #include <optional>
 
+class PageFiller;
 class QFileSystemWatcher;
 class QPlainTextEdit;
 class QTextDocument;
@@ -59,8 +60,9 @@ public:
               const DiskSnapshot &snapshot);
     // Text kept elsewhere for the page at path (a recovered edit): the editor
     // shows it, marked unsaved, to be written in format. The file as it now
-    // stands is what a save will ask before writing over.
-    void restore(const QString &path, const TextFormat &format, const QString &text);
+    // stands is what a save will ask before writing over. A big page goes in
+    // a piece at a time: the fill in progress is returned, if any.
+    PageFiller *restore(const QString &path, const TextFormat &format, QString text);
     // After a save: the editor's text, unchanged, is now the file at path.
     void saved(const QString &path, const TextFormat &format, QByteArray bytes, QString text,
                const DiskSnapshot &snapshot);
