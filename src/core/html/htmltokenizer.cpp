@@ -54,10 +54,10 @@ public:
                 tag();
                 break;
             case Mode::Comment:
-                comment(m_pos);
+                runTo(m_pos, u"-->", HtmlToken::Comment);
                 break;
             case Mode::Declaration:
-                declaration(m_pos);
+                runTo(m_pos, u">", HtmlToken::Declaration);
                 break;
             case Mode::Script:
             case Mode::Style:
@@ -91,14 +91,14 @@ private:
                     const int start = m_pos;
                     m_pos += 4;
                     m_mode = Mode::Comment;
-                    comment(start);
+                    runTo(start, u"-->", HtmlToken::Comment);
                     return;
                 }
                 if (startsWith(m_pos, u"<!") || startsWith(m_pos, u"<?")) {
                     const int start = m_pos;
                     m_pos += 2;
                     m_mode = Mode::Declaration;
-                    declaration(start);
+                    runTo(start, u">", HtmlToken::Declaration);
                     return;
                 }
                 const bool closing = m_pos + 1 < m_size && m_line[m_pos + 1] == u'/';
@@ -251,21 +251,12 @@ private:
         m_quote = Quote::None;
     }
 
-    void comment(int start)
+    // A comment or a declaration runs to its closer, perhaps lines later.
+    void runTo(int start, QStringView closer, HtmlToken token)
     {
-        const qsizetype close = m_line.indexOf(u"-->", m_pos);
-        const int end = close < 0 ? m_size : int(close) + 3;
-        add(start, end, HtmlToken::Comment);
-        m_pos = end;
-        if (close >= 0)
-            m_mode = Mode::Text;
-    }
-
-    void declaration(int start)
-    {
-        const qsizetype close = m_line.indexOf(u'>', m_pos);
-        const int end = close < 0 ? m_size : int(close) + 1;
-        add(start, end, HtmlToken::Declaration);
+        const qsizetype close = m_line.indexOf(closer, m_pos);
+        const int end = close < 0 ? m_size : int(close + closer.size());
+        add(start, end, token);
         m_pos = end;
         if (close >= 0)
             m_mode = Mode::Text;
