@@ -2,6 +2,7 @@
 // The editing comforts on the real window: the Edit menu, saving in place,
 // the key sets, find and replace, line numbers and the caret's place,
 // colouring and the closing-tag offer. Each starts as designed until chosen.
+#include "filebytes.h"
 #include "app/mainwindow.h"
 #include "core/settings/settingkeys.h"
 #include "document/documentfiles.h"
@@ -58,19 +59,6 @@ public:
     DialogScript dialogs;
     PromptScript prompts;
 };
-
-QByteArray readBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
-}
-
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
-}
 
 int alignmentOf(SourceEditor *editor, int blockNumber)
 {

@@ -4,6 +4,7 @@
 // each case runs the real start-up and window in a child program
 // (tagpot_testchild) whose state folder is a temporary one.
 
+#include "filebytes.h"
 #include "core/document/nativepath.h"
 #include "core/document/recoveryfile.h"
 #include "core/document/textfile.h"
@@ -25,24 +26,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-QByteArray readBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
-}
-
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
-}
-
-QByteArray fixture(const QString &name)
-{
-    return readBytes(QStringLiteral(TAGPOT_TEST_DATA "/") + name);
-}
 
 mode_t modeOf(const QString &path)
 {

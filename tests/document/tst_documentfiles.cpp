@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "filebytes.h"
 #include "window/commondialog.h"
 #include "document/documentfiles.h"
 #include "document/documentsession.h"
@@ -47,26 +48,6 @@ using Answer = DocumentFiles::Answer;
 Q_DECLARE_METATYPE(Answer)
 
 namespace {
-
-QByteArray readBytes(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray("(unreadable)");
-    return file.readAll();
-}
-
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
-}
-
-QByteArray fixture(const QString &name)
-{
-    return readBytes(QStringLiteral(TAGPOT_TEST_DATA "/") + name);
-}
 
 // The main window, with names for what the document commands work on.
 class Window : public MainWindow
