@@ -8,6 +8,7 @@
 #include "editor/pagefiller.h"
 #include "core/document/lineends.h"
 #include "largedocument.h"
+#include "processmemory.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -17,18 +18,6 @@
 #include <QTextBlock>
 
 #include <cstdio>
-
-static long peakMemoryKiB()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').first().toLong();
-    }
-    return -1;
-}
 
 static double elapsedMs(QElapsedTimer &timer)
 {

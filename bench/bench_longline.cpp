@@ -5,6 +5,9 @@
 #include "editor/sourceeditor.h"
 #include "editor/editortext.h"
 
+#include "largedocument.h"
+#include "processmemory.h"
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
@@ -14,18 +17,6 @@
 
 #include <cstdio>
 
-static long peakMemoryKiB()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').first().toLong();
-    }
-    return -1;
-}
-
 // About `bytes` bytes (in UTF-8) of markup with Japanese text and no line end.
 static QString oneLinePage(qsizetype bytes)
 {
@@ -34,15 +25,7 @@ static QString oneLinePage(qsizetype bytes)
         QStringLiteral("<span class=\"price\">価格：1,000円</span></div>"),
         QStringLiteral("<p>本日は晴天なり。タグポットで書いたページです。</p><script>var a=[1,2,3];</script>"),
     };
-    QString text;
-    text.reserve(bytes / 2);
-    qsizetype size = 0;
-    for (int i = 0; size < bytes; ++i) {
-        const QString &piece = pieces[i % std::size(pieces)];
-        text += piece;
-        size += piece.toUtf8().size();
-    }
-    return text;
+    return repeatedUpTo(bytes, pieces);
 }
 
 struct Worst

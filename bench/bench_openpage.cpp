@@ -11,6 +11,7 @@
 #include "document/documentfiles.h"
 #include "editor/editortext.h"
 #include "editor/sourceeditor.h"
+#include "processmemory.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -27,18 +28,6 @@ static double cpuMs()
     timespec now{};
     clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
     return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
-}
-
-static long statusKiB(const char *field)
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith(field))
-            return line.mid(qstrlen(field)).trimmed().split(' ').first().toLong();
-    }
-    return -1;
 }
 
 int main(int argc, char *argv[])

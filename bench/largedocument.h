@@ -3,6 +3,21 @@
 
 #include <QString>
 
+// The pieces over and over until they make about `bytes` bytes in UTF-8.
+template<qsizetype N>
+QString repeatedUpTo(qsizetype bytes, const QString (&pieces)[N])
+{
+    QString text;
+    text.reserve(bytes / 2);
+    qsizetype size = 0;
+    for (qsizetype i = 0; size < bytes; ++i) {
+        const QString &piece = pieces[i % N];
+        text += piece;
+        size += piece.toUtf8().size();
+    }
+    return text;
+}
+
 // About `bytes` bytes (in UTF-8) of typical hand-written markup with Japanese
 // text, in lines ending with CR LF.
 inline QString largeHtmlDocument(qsizetype bytes)
@@ -14,13 +29,5 @@ inline QString largeHtmlDocument(qsizetype bytes)
         QStringLiteral("<A href='index.html'>トップページへ戻る</A><BR>\r\n"),
         QStringLiteral("</TABLE>\r\n"),
     };
-    QString text;
-    text.reserve(bytes / 2);
-    qsizetype size = 0;
-    for (int i = 0; size < bytes; ++i) {
-        const QString &line = lines[i % std::size(lines)];
-        text += line;
-        size += line.toUtf8().size();
-    }
-    return text;
+    return repeatedUpTo(bytes, lines);
 }

@@ -259,24 +259,9 @@ void MainWindow::connectEditing()
     wire(u"editGotoLine"_s, this, [this] { goToLine(m_source); });
 
     auto *highlighter = new HtmlHighlighter(m_source);
-    QAction *coloring = item(u"syntaxColoring"_s);
-    coloring->setEnabled(true);
-    coloring->setChecked(Settings::syntaxColoring.value());
-    highlighter->setEnabled(coloring->isChecked());
-    connect(coloring, &QAction::toggled, this, [highlighter](bool on) {
-        highlighter->setEnabled(on);
-        Settings::syntaxColoring.setValue(on);
-    });
-
+    bindToggle(u"syntaxColoring"_s, Settings::syntaxColoring, [highlighter](bool on) { highlighter->setEnabled(on); });
     auto *gutter = new LineNumberGutter(m_source);
-    QAction *numbers = item(u"lineNumbers"_s);
-    numbers->setEnabled(true);
-    numbers->setChecked(Settings::lineNumbers.value());
-    gutter->setShown(numbers->isChecked());
-    connect(numbers, &QAction::toggled, this, [gutter](bool on) {
-        gutter->setShown(on);
-        Settings::lineNumbers.setValue(on);
-    });
+    bindToggle(u"lineNumbers"_s, Settings::lineNumbers, [gutter](bool on) { gutter->setShown(on); });
     statusBar()->addPermanentWidget(new CaretStatus(m_source, this));
 
     auto *closingTags = new ClosingTagOffer(m_source);
@@ -287,6 +272,19 @@ void MainWindow::connectEditing()
     connect(m_settingsDialog, &SettingsDialog::applied, this, [this, closingTags] {
         applyKeySet(this, keySetNamed(Settings::keySet.value()));
         closingTags->setEnabled(Settings::closingTags.value());
+    });
+}
+
+// A View item that switches a feature on or off and remembers the choice.
+void MainWindow::bindToggle(const QString &name, const Setting<bool> &setting, const std::function<void(bool)> &apply)
+{
+    QAction *action = item(name);
+    action->setEnabled(true);
+    action->setChecked(setting.value());
+    apply(action->isChecked());
+    connect(action, &QAction::toggled, this, [&setting, apply](bool on) {
+        apply(on);
+        setting.setValue(on);
     });
 }
 

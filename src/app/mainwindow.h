@@ -3,7 +3,11 @@
 
 #include <QMainWindow>
 
+#include <functional>
+
 class CheckPanel;
+template<typename T>
+struct Setting;
 class CommonDialog;
 class DocumentFiles;
 class DocumentSession;
@@ -48,6 +52,7 @@ private:
     void createMenus();
     void createEditMenu();
     void connectEditing();
+    void bindToggle(const QString &name, const Setting<bool> &setting, const std::function<void(bool)> &apply);
     void createClientArea();
     void setTabOrder();
     void connectCommands();
