@@ -205,10 +205,7 @@ bool DocumentFiles::load(const QString &chosen, bool askFirst)
     if (askFirst && !settleChanges())
         return false;
     snapshot.hash = contentHash(bytes);
-    const qsizetype breakers = countEditorBreakers(read.text);
-    m_placeholders = breakers > 0 && canUsePlaceholders(read.text);
-    if (m_placeholders)
-        putPlaceholders(read.text);
+    const qsizetype breakers = holdForEditor(read.text);
     m_session->open(path, read.format, std::move(bytes), std::move(read.text), snapshot);
     if (PageFiller *filler = pageFiller(m_editor))
         showFilling(filler);
@@ -222,12 +219,22 @@ bool DocumentFiles::restoreDocument(const QString &path, const TextFormat &forma
     if (!settleChanges())
         return false;
     QString held = text;
-    m_placeholders = countEditorBreakers(held) > 0 && canUsePlaceholders(held);
-    if (m_placeholders)
-        putPlaceholders(held);
+    holdForEditor(held);
     if (PageFiller *filler = m_session->restore(path, format, std::move(held)))
         showFilling(filler);
     return true;
+}
+
+// The editor shows U+2029, U+FDD0 and U+FDD1 as line ends; where it can,
+// stand-ins keep them as characters until the text is written. Returns how
+// many there are.
+qsizetype DocumentFiles::holdForEditor(QString &text)
+{
+    const qsizetype breakers = countEditorBreakers(text);
+    m_placeholders = breakers > 0 && canUsePlaceholders(text);
+    if (m_placeholders)
+        putPlaceholders(text);
+    return breakers;
 }
 
 QString DocumentFiles::documentText() const

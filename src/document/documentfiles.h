@@ -102,6 +102,7 @@ private:
     bool settleChanges();
     void showFilling(PageFiller *filler);
     bool load(const QString &path, bool askFirst);
+    qsizetype holdForEditor(QString &text);
     bool writeTo(const QString &path);
     bool confirmOverwrite(const QString &path);
     void changedOnDisk(DocumentSession::DiskChange change);
