@@ -145,6 +145,7 @@ void DocumentFiles::newDocument()
     if (!settleChanges())
         return;
     m_session->startNew();
+    m_placeholders = false;
 }
 
 bool DocumentFiles::openDocument()

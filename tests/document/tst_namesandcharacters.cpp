@@ -83,6 +83,7 @@ private slots:
 
     void separatorsSurviveAnEditedSave_data();
     void separatorsSurviveAnEditedSave();
+    void newPageKeepsNoStandIns();
     void nameThatIsNotUtf8_data();
     void nameThatIsNotUtf8();
 
@@ -154,6 +155,24 @@ void TestNamesAndCharacters::separatorsSurviveAnEditedSave()
         QCOMPARE(saved, QByteArray("\xFF\xFEX\0", 4) + bytes.mid(2));
     else
         QCOMPARE(saved, "X" + bytes);
+}
+
+// The stand-ins belong to the page they were put in for: a new page after it
+// writes what it holds, U+FDD2 included.
+void TestNamesAndCharacters::newPageKeepsNoStandIns()
+{
+    const QString page = m_dir->filePath(u"page.html"_s);
+    QVERIFY(writeNative(QFile::encodeName(page), QByteArray("<p>a\xE2\x80\xA9z</p>\n")));
+    QVERIFY(m_window->documentFiles()->openPath(page));
+    QVERIFY(m_window->documentFiles()->usesPlaceholders());
+
+    m_window->documentFiles()->newDocument();
+    QVERIFY(!m_window->documentFiles()->usesPlaceholders());
+    typeAtStart(m_window->source(), QString(QChar(0xFDD2)));
+    const QString fresh = m_dir->filePath(u"fresh.html"_s);
+    m_dialogs.saves << fresh;
+    QVERIFY(m_window->documentFiles()->saveDocument());
+    QCOMPARE(readNative(QFile::encodeName(fresh)), QByteArray("\xEF\xB7\x92"));
 }
 
 void TestNamesAndCharacters::nameThatIsNotUtf8_data()
