@@ -3,6 +3,7 @@
 
 #include "core/check/pagecheck.h"
 #include "editor/editortext.h"
+#include "editor/softbreaks.h"
 
 #include <QApplication>
 #include <QDockWidget>
@@ -91,12 +92,18 @@ void CheckPanel::goTo(QTreeWidgetItem *item)
     const int line = item->data(LineColumn, placeRole).toInt();
     if (line <= 0)
         return;
-    const QTextBlock block = m_editor->document()->findBlockByNumber(line - 1);
+    const QTextBlock block = SoftBreaks::blockOfLine(m_editor->document(), line - 1);
     if (!block.isValid())
         return;
+    // A long line shown in pieces is still one line of the page: the column
+    // counts on across its pieces, each break standing for one character.
+    QTextBlock last = block;
+    while (last.next().isValid() && !SoftBreaks::joinOf(last.next()).isNull())
+        last = last.next();
+    const int lineLength = last.position() + last.length() - 1 - block.position();
     const int column = item->data(CharacterColumn, placeRole).toInt();
     QTextCursor cursor(block);
-    cursor.setPosition(block.position() + std::clamp(column - 1, 0, block.length() - 1));
+    cursor.setPosition(block.position() + std::clamp(column - 1, 0, lineLength));
     m_editor->setTextCursor(cursor);
     m_editor->ensureCursorVisible();
     m_editor->setFocus(Qt::OtherFocusReason);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "document/documentsnapshot.h"
 
+#include "editor/softbreaks.h"
+
 #include <QElapsedTimer>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -23,14 +25,17 @@ bool DocumentSnapshot::copy(std::chrono::milliseconds budget)
     // An edit may have cut the copy inside a block: the rest of it first.
     qsizetype offset = block.isValid() ? m_copied - block.position() : 0;
     int count = 0;
+    const bool cutLines = SoftBreaks::of(m_document) != nullptr;
     while (block.isValid()) {
         const QString text = block.text();
         m_text += QStringView(text).sliced(offset);
         offset = 0;
         const QTextBlock next = block.next();
         // The document's last block separator is no character of the text.
-        if (next.isValid())
-            m_text += u'\n';
+        if (next.isValid()) {
+            const QChar joined = cutLines ? SoftBreaks::joinOf(next) : QChar();
+            m_text += joined.isNull() ? QChar(u'\n') : joined;
+        }
         m_copied = block.position() + block.length();
         block = next;
         // The clock is read now and then: reading it costs more than a short block.

@@ -9,7 +9,7 @@
 
 class QTextDocument;
 
-// A copy of a document's whole text ("\n" between blocks) taken a few
+// A copy of a document's whole text ("\n" between lines) taken a few
 // milliseconds at a time, so that a page of many megabytes is copied between
 // keystrokes instead of stopping them. Edits made meanwhile are followed: one
 // inside the part already copied cuts the copy back to where it begins, one

@@ -2,6 +2,7 @@
 #include "editor/caretstatus.h"
 
 #include "core/text/caretcolumn.h"
+#include "editor/softbreaks.h"
 #include "editor/sourceeditor.h"
 
 #include <QTextBlock>
@@ -21,7 +22,22 @@ void CaretStatus::update()
 {
     const QTextCursor cursor = m_editor->textCursor();
     const QTextBlock block = cursor.block();
-    const QString line = block.text();
-    const qsizetype column = caretColumn(QStringView(line).first(cursor.positionInBlock()));
-    setText(u"%1 行 : %2 桁"_s.arg(block.blockNumber() + 1).arg(column));
+    const QString text = block.text();
+    qsizetype column = caretColumn(QStringView(text).first(cursor.positionInBlock()));
+    // The pieces of a long line before the caret's, each with the space or
+    // tab its end stands for.
+    for (QTextBlock piece = SoftBreaks::lineStart(block); piece.isValid() && piece != block; piece = piece.next())
+        column += columnsOf(piece);
+    setText(u"%1 行 : %2 桁"_s.arg(SoftBreaks::lineOf(block) + 1).arg(column));
+}
+
+// Columns of a piece with the space or tab its end stands for.
+qsizetype CaretStatus::columnsOf(const QTextBlock &piece)
+{
+    const auto known = m_pieces.constFind(piece.fragmentIndex());
+    if (known != m_pieces.cend() && known->revision == piece.revision() && known->length == piece.length())
+        return known->columns;
+    const qsizetype columns = caretColumn(piece.text());
+    m_pieces.insert(piece.fragmentIndex(), {piece.revision(), piece.length(), columns});
+    return columns;
 }

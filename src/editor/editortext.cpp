@@ -2,6 +2,9 @@
 #include "editor/editortext.h"
 
 #include "editor/pagefiller.h"
+#include "editor/softbreaks.h"
+
+#include "core/text/longlinebreaks.h"
 
 #include <QPlainTextEdit>
 #include <QTextCursor>
@@ -27,18 +30,32 @@ PageFiller *setEditorText(QPlainTextEdit *editor, QString text)
     // Clearing drops the modified flag without telling anyone: it is dropped
     // here first, so that whatever follows the flag hears it.
     document->setModified(false);
+    QList<qsizetype> breaks = longLineBreaks(text);
+    if (breaks.isEmpty())
+        SoftBreaks::detach(document);
+    else
+        SoftBreaks::attach(document);
     PageFiller *filler = nullptr;
-    if (PageFiller::takesPieces(text)) {
+    if (PageFiller::takesPieces(text, breaks)) {
         document->clear();
         document->clearUndoRedoStacks();
-        filler = new PageFiller(editor, std::move(text));
+        filler = new PageFiller(editor, std::move(text), std::move(breaks));
     } else {
+        QList<QChar> joined;
+        joined.reserve(breaks.size());
+        for (qsizetype at : std::as_const(breaks))
+            joined.append(text[at]);
+        SoftBreaks::cut(text, breaks);
         // One edit block around clearing and filling: the editor lays the page
         // out once, at its end, instead of once for the old text going and
         // again as the new one streams in.
         QTextCursor block(document);
         block.beginEditBlock();
         document->setPlainText(text);
+        if (SoftBreaks *soft = SoftBreaks::of(document)) {
+            for (qsizetype i = 0; i < breaks.size(); ++i)
+                soft->mark(int(breaks[i]), joined[i]);
+        }
         block.endEditBlock();
         document->clearUndoRedoStacks();
     }
@@ -53,6 +70,7 @@ QString editorText(const QPlainTextEdit *editor)
     if (PageFiller *filling = pageFiller(editor))
         filling->finish();
     QString text = editor->document()->toRawText();
+    SoftBreaks::giveBack(editor->document(), text);
     std::replace(text.begin(), text.end(), QChar(QChar::ParagraphSeparator), QChar(u'\n'));
     return text;
 }

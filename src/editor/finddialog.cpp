@@ -2,6 +2,7 @@
 #include "editor/finddialog.h"
 
 #include "editor/editortext.h"
+#include "editor/softbreaks.h"
 #include "editor/sourceeditor.h"
 
 #include <QCheckBox>
@@ -98,7 +99,7 @@ void FindDialog::showReplace()
 
 void FindDialog::open(bool replacing)
 {
-    const QString selected = m_editor->textCursor().selectedText();
+    const QString selected = SoftBreaks::selectedText(m_editor->textCursor());
     if (!selected.isEmpty() && !selected.contains(QChar::ParagraphSeparator))
         m_findText->setText(selected);
     for (QWidget *widget : {static_cast<QWidget *>(m_replaceLabel), static_cast<QWidget *>(m_replaceText),

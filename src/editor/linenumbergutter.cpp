@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/linenumbergutter.h"
 
+#include "editor/softbreaks.h"
 #include "editor/sourceeditor.h"
 
 #include <QEvent>
@@ -25,7 +26,7 @@ LineNumberGutter::LineNumberGutter(SourceEditor *editor)
             update(0, rect.y(), width(), rect.height());
     });
     connect(m_editor, &SourceEditor::cursorPositionChanged, this, [this] {
-        const int block = m_editor->textCursor().blockNumber();
+        const int block = SoftBreaks::lineOf(m_editor->textCursor().block());
         if (block != m_caretBlock && isVisible())
             update();
         m_caretBlock = block;
@@ -70,8 +71,10 @@ void LineNumberGutter::paintEvent(QPaintEvent *event)
     QTextBlock block = m_editor->firstVisibleBlock();
     if (!block.isValid())
         return;
-    const int caret = m_editor->textCursor().blockNumber();
-    int number = block.blockNumber();
+    // The pieces of a long line after its first carry no number of their own.
+    const int caret = SoftBreaks::lineOf(m_editor->textCursor().block());
+    int number = SoftBreaks::lineOf(block);
+    const bool cutLines = SoftBreaks::of(m_editor->document()) != nullptr;
     qreal top = m_editor->blockBoundingGeometry(block).translated(m_editor->contentOffset()).top();
     const int lineHeight = QFontMetrics(m_editor->font()).height();
     QFont plain = m_editor->font();
@@ -79,7 +82,8 @@ void LineNumberGutter::paintEvent(QPaintEvent *event)
     bold.setBold(true);
     while (block.isValid() && top <= event->rect().bottom()) {
         const qreal height = m_editor->blockBoundingGeometry(block).height();
-        if (block.isVisible() && top + height >= event->rect().top()) {
+        const bool startsLine = !cutLines || SoftBreaks::joinOf(block).isNull();
+        if (startsLine && block.isVisible() && top + height >= event->rect().top()) {
             const bool current = number == caret;
             painter.setFont(current ? bold : plain);
             painter.setPen(palette().color(current ? QPalette::WindowText : QPalette::PlaceholderText));
@@ -88,6 +92,7 @@ void LineNumberGutter::paintEvent(QPaintEvent *event)
         }
         top += height;
         block = block.next();
-        ++number;
+        if (!cutLines || SoftBreaks::joinOf(block).isNull())
+            ++number;
     }
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/pagefiller.h"
 
+#include "editor/softbreaks.h"
+
 #include "core/document/memorypolicy.h"
 
 #include <QElapsedTimer>
@@ -17,29 +19,53 @@ constexpr qsizetype firstPieceSize = 64 * 1024;
 constexpr qsizetype pieceSize = 512 * 1024;
 constexpr qint64 sliceNs = 25'000'000;
 
+// Line ends for cutting pieces: "\n", and the soft breaks of long lines. The
+// search for "\n" stops at the nearest soft break: a page that is one long
+// line has no "\n" to find, and looking for one through all of it for every
+// piece would take seconds.
+qsizetype nextLineEnd(const QString &text, const QList<qsizetype> &breaks, qsizetype from)
+{
+    const auto soft = std::lower_bound(breaks.begin(), breaks.end(), from);
+    const qsizetype until = soft == breaks.end() ? text.size() : *soft;
+    const qsizetype end = QStringView(text).first(until).indexOf(u'\n', from);
+    return end >= 0 ? end : soft == breaks.end() ? -1 : *soft;
+}
+
+qsizetype lastLineEnd(const QString &text, const QList<qsizetype> &breaks, qsizetype before)
+{
+    if (before < 0)
+        return -1;
+    const auto after = std::upper_bound(breaks.begin(), breaks.end(), before);
+    const qsizetype soft = after == breaks.begin() ? -1 : *(after - 1);
+    const qsizetype end = QStringView(text).sliced(soft + 1, before - soft).lastIndexOf(u'\n');
+    return end >= 0 ? soft + 1 + end : soft;
+}
+
 // Where a piece of about `size` characters from `from` ends: after a line
 // end, however far. A piece that ended within a line would have the editor
 // lay the whole line out again as the next piece lengthens it; and a page
-// that is one long line then goes in at once, as a small page does.
-qsizetype pieceEnd(const QString &text, qsizetype from, qsizetype size)
+// that is one long line with nowhere to cut goes in at once, as a small page
+// does.
+qsizetype pieceEnd(const QString &text, const QList<qsizetype> &breaks, qsizetype from, qsizetype size)
 {
     if (text.size() - from <= size)
         return text.size();
-    const qsizetype lineEnd = text.indexOf(u'\n', from + size - 1);
+    const qsizetype lineEnd = nextLineEnd(text, breaks, from + size - 1);
     return lineEnd < 0 ? text.size() : lineEnd + 1;
 }
 
 } // namespace
 
-bool PageFiller::takesPieces(const QString &text)
+bool PageFiller::takesPieces(const QString &text, const QList<qsizetype> &softBreaks)
 {
-    return text.size() >= piecewiseFrom && pieceEnd(text, 0, firstPieceSize) < text.size();
+    return text.size() >= piecewiseFrom && pieceEnd(text, softBreaks, 0, firstPieceSize) < text.size();
 }
 
-PageFiller::PageFiller(QPlainTextEdit *editor, QString &&text)
+PageFiller::PageFiller(QPlainTextEdit *editor, QString &&text, QList<qsizetype> &&softBreaks)
     : QObject(editor)
     , m_editor(editor)
     , m_whole(std::move(text))
+    , m_softBreaks(std::move(softBreaks))
     , m_total(m_whole.size())
 {
     QTextDocument *document = editor->document();
@@ -47,8 +73,7 @@ PageFiller::PageFiller(QPlainTextEdit *editor, QString &&text)
     m_undoWasEnabled = document->isUndoRedoEnabled();
     editor->setReadOnly(true);
     document->setUndoRedoEnabled(false);
-    m_done = pieceEnd(m_whole, 0, firstPieceSize);
-    insert(m_whole.first(m_done));
+    insert(m_whole.first(pieceEnd(m_whole, m_softBreaks, 0, firstPieceSize)));
     QTimer::singleShot(0, this, &PageFiller::fillSome);
 }
 
@@ -67,10 +92,10 @@ void PageFiller::splitRest()
         // Each piece starts after a line end (see pieceEnd()), and holds two
         // line ends at least: the editor lays out at once the line a piece of
         // one line added, and the line may be megabytes long.
-        const qsizetype last = m_whole.lastIndexOf(u'\n', m_whole.size() - 1);
-        const qsizetype beforeLast = last > 0 ? m_whole.lastIndexOf(u'\n', last - 1) : -1;
+        const qsizetype last = lastLineEnd(m_whole, m_softBreaks, m_whole.size() - 1);
+        const qsizetype beforeLast = last > 0 ? lastLineEnd(m_whole, m_softBreaks, last - 1) : -1;
         const qsizetype cutBefore = std::min(m_whole.size() - pieceSize, beforeLast - 1);
-        const qsizetype lineEnd = cutBefore < first ? -1 : m_whole.lastIndexOf(u'\n', cutBefore);
+        const qsizetype lineEnd = cutBefore < first ? -1 : lastLineEnd(m_whole, m_softBreaks, cutBefore);
         const qsizetype start = lineEnd + 1 > first && lineEnd + 1 < m_whole.size() ? lineEnd + 1 : first;
         reversed.append(m_whole.sliced(start));
         m_whole.truncate(start);
@@ -95,9 +120,7 @@ void PageFiller::fillSome()
     slice.start();
     splitRest();
     while (!m_pieces.isEmpty() && slice.nsecsElapsed() < sliceNs) {
-        const QString piece = m_pieces.takeFirst();
-        insert(piece);
-        m_done += piece.size();
+        insert(m_pieces.takeFirst());
     }
     giveFreedMemoryBack();
     emit progressed(m_done, m_total);
@@ -112,11 +135,8 @@ void PageFiller::finish()
     if (!m_filling)
         return;
     splitRest();
-    while (m_editor && !m_pieces.isEmpty()) {
-        const QString piece = m_pieces.takeFirst();
-        insert(piece);
-        m_done += piece.size();
-    }
+    while (m_editor && !m_pieces.isEmpty())
+        insert(m_pieces.takeFirst());
     emit progressed(m_done, m_total);
     complete(true);
 }
@@ -132,15 +152,32 @@ void PageFiller::abandon()
 
 // The pieces leave the modified state as they found it: the page is as
 // unsaved as whoever filled it says (a restored page is, an opened one not).
-void PageFiller::insert(const QString &piece)
+void PageFiller::insert(QString piece)
 {
     QTextDocument *document = m_editor->document();
     const bool wasModified = document->isModified();
+    m_fingerprinter.add(piece);
+    const qsizetype start = m_done;
+    const auto firstBreak = std::lower_bound(m_softBreaks.cbegin(), m_softBreaks.cend(), start);
+    const auto endBreak = std::lower_bound(firstBreak, m_softBreaks.cend(), start + piece.size());
+    QList<QChar> joined;
+    for (auto at = firstBreak; at != endBreak; ++at) {
+        joined.append(piece[*at - start]);
+        piece[*at - start] = QChar::ParagraphSeparator;
+    }
     QTextCursor end(document);
     end.movePosition(QTextCursor::End);
     end.insertText(piece);
+    if (SoftBreaks *soft = SoftBreaks::of(document); soft && !joined.isEmpty()) {
+        // One edit block: the editor lays the marked blocks out when shown,
+        // not one by one now.
+        end.beginEditBlock();
+        for (auto at = firstBreak; at != endBreak; ++at)
+            soft->mark(int(*at), joined[at - firstBreak]);
+        end.endEditBlock();
+    }
     document->setModified(wasModified);
-    m_fingerprinter.add(piece);
+    m_done += piece.size();
 }
 
 void PageFiller::complete(bool filled)

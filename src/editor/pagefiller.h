@@ -21,12 +21,13 @@ public:
     // Pages shorter than this go in at once: they take less than a blink.
     static constexpr qsizetype piecewiseFrom = 2 * 1024 * 1024;
     // Whether text is a page to fill a piece at a time: long, and in more
-    // than one piece (pieces end lines).
-    static bool takesPieces(const QString &text);
+    // than one piece (pieces end lines, or at the soft breaks of long lines).
+    static bool takesPieces(const QString &text, const QList<qsizetype> &softBreaks = {});
 
     // Starts filling the editor's (empty) document with text, which it takes
-    // over: it gives each part back to the system as soon as it is in.
-    PageFiller(QPlainTextEdit *editor, QString &&text);
+    // over: it gives each part back to the system as soon as it is in. The
+    // long lines are cut at softBreaks (see SoftBreaks).
+    PageFiller(QPlainTextEdit *editor, QString &&text, QList<qsizetype> &&softBreaks = {});
     ~PageFiller() override;
 
     bool isFilling() const { return m_filling; }
@@ -47,12 +48,13 @@ signals:
 private:
     void splitRest();
     void fillSome();
-    void insert(const QString &piece);
+    void insert(QString piece);
     void complete(bool filled);
 
     QPointer<QPlainTextEdit> m_editor;
     QString m_whole;          // the text not yet cut into pieces
     QList<QString> m_pieces;  // the rest, in order, waiting to go in
+    QList<qsizetype> m_softBreaks;
     TextFingerprinter m_fingerprinter;
     qsizetype m_total = 0;
     qsizetype m_done = 0;

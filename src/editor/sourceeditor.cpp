@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/sourceeditor.h"
 
+#include "editor/softbreaks.h"
+
 #include <QContextMenuEvent>
 #include <QMenu>
+#include <QMimeData>
 #include <QTextBlock>
 #include <QTextLayout>
 
@@ -57,7 +60,17 @@ void SourceEditor::setSelAlignment(int alignment)
     const bool wasModified = doc->isModified();
     QTextBlockFormat format;
     format.setAlignment(toQt(alignment));
-    textCursor().mergeBlockFormat(format);
+    QTextCursor cursor = textCursor();
+    // A long line shown in pieces is one paragraph: all its pieces align.
+    if (SoftBreaks::of(doc)) {
+        const QTextBlock first = SoftBreaks::lineStart(doc->findBlock(cursor.selectionStart()));
+        QTextBlock last = doc->findBlock(cursor.selectionEnd());
+        while (last.next().isValid() && !SoftBreaks::joinOf(last.next()).isNull())
+            last = last.next();
+        cursor.setPosition(first.position());
+        cursor.setPosition(last.position(), QTextCursor::KeepAnchor);
+    }
+    cursor.mergeBlockFormat(format);
     doc->setModified(wasModified);
     viewport()->update();
 }
@@ -95,6 +108,19 @@ void SourceEditor::paintEvent(QPaintEvent *event)
 {
     alignVisibleBlocks();
     QPlainTextEdit::paintEvent(event);
+}
+
+// Copying and dragging carry the page's own text: the spaces and tabs a long
+// line is shown cut at come back.
+QMimeData *SourceEditor::createMimeDataFromSelection() const
+{
+    if (!SoftBreaks::of(document()))
+        return QPlainTextEdit::createMimeDataFromSelection();
+    QString text = SoftBreaks::selectedText(textCursor());
+    text.replace(QChar::ParagraphSeparator, u'\n');
+    auto *data = new QMimeData;
+    data->setText(text);
+    return data;
 }
 
 QMenu *SourceEditor::createContextMenu(const QPoint &position)

@@ -332,6 +332,10 @@ void TestDocumentFiles::largePageRoundTrip_data()
     QTest::addRow("UTF-8, megabytes, CR, saved while going in") << "utf8_cr.txt" << true << QString();
     QTest::addRow("EUC-JP, megabytes") << "eucjp_lf.html" << false << QString();
     QTest::addRow("Shift_JIS, megabytes, edited at the top") << "sjis_crlf.html" << false << u"<P>編集</P>"_s;
+    QTest::addRow("Shift_JIS, megabytes on one line, saved while going in") << "sjis_oneline.html" << true << QString();
+    QTest::addRow("Shift_JIS, megabytes on one line, saved once in") << "sjis_oneline.html" << false << QString();
+    QTest::addRow("Shift_JIS, megabytes on one line, edited at the top")
+        << "sjis_oneline.html" << false << u"<P>\n編集</P>\n"_s;
 }
 
 // A page of many megabytes goes into the editor a piece at a time, and may

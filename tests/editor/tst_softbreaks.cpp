@@ -1,0 +1,293 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/text/longlinebreaks.h"
+#include "document/documentsnapshot.h"
+#include "editor/caretstatus.h"
+#include "editor/editortext.h"
+#include "editor/gotoline.h"
+#include "editor/pagefiller.h"
+#include "editor/softbreaks.h"
+#include "editor/sourceeditor.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTextBlock>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Minified markup on one line of about `length` characters.
+QString minified(qsizetype length, const QString &gap = u" "_s)
+{
+    const QString piece = u"<div class=\"item\"><a" + gap + u"href=\"/a.html\">日本語</a></div>";
+    QString text;
+    while (text.size() < length)
+        text += piece;
+    return text;
+}
+
+// Fills the editor and waits until the page is wholly in.
+void load(SourceEditor &editor, const QString &text)
+{
+    setEditorText(&editor, text);
+    QTRY_VERIFY_WITH_TIMEOUT(!pageFiller(&editor), 60'000);
+}
+
+void putCaret(SourceEditor &editor, int position, int anchor = -1)
+{
+    QTextCursor cursor(editor.document());
+    cursor.setPosition(anchor < 0 ? position : anchor);
+    cursor.setPosition(position, QTextCursor::KeepAnchor);
+    editor.setTextCursor(cursor);
+}
+
+// The page used by most cases: a short line, a long one, a short one.
+const QString shortFirst = u"<HTML><BODY>\n"_s;
+QString threeLines()
+{
+    static const QString text = shortFirst + minified(60'000) + u"\n</BODY></HTML>\n"_s;
+    return text;
+}
+
+// Where the long line of threeLines() is cut, and a place well inside its
+// second piece.
+qsizetype secondBreak()
+{
+    return longLineBreaks(threeLines()).at(1);
+}
+
+} // namespace
+
+class TestSoftBreaks : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QApplication::clipboard()->clear(); }
+
+    void pageReadsBackAsGiven_data();
+    void pageReadsBackAsGiven();
+    void editsKeepTheLineEnds_data();
+    void editsKeepTheLineEnds();
+    void caretSelectionAndCopyCrossPieces();
+    void linesAreCountedAsThePageHasThem();
+    void alignmentCoversTheWholeLine();
+};
+
+// The page comes back character for character however it went in, from the
+// editor and from the copy recovery takes; only long lines are shown cut.
+void TestSoftBreaks::pageReadsBackAsGiven_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("lines");
+    QTest::addColumn<bool>("cut");
+
+    QTest::addRow("an ordinary page is not cut") << u"<P>本文</P>\n<P>次</P>"_s << 2 << false;
+    QTest::addRow("one long line, cut at spaces") << minified(100'000) << 1 << true;
+    QTest::addRow("one long line, cut at tabs") << minified(100'000, u"\t"_s) << 1 << true;
+    QTest::addRow("a long line between short ones") << threeLines() << 4 << true;
+    QTest::addRow("a long line with no space stays whole")
+        << u"<img src=\"data:image/png;base64,"_s + u"QUJD"_s.repeated(10'000) + u"\">\n"_s << 2 << false;
+    QTest::addRow("megabytes going in piece by piece")
+        << (minified(PageFiller::piecewiseFrom) + u'\n' + minified(50'000)) << 2 << true;
+    QTest::addRow("a line of megabytes going in piece by piece") << minified(PageFiller::piecewiseFrom + 10) << 1 << true;
+}
+
+void TestSoftBreaks::pageReadsBackAsGiven()
+{
+    QFETCH(QString, text);
+    QFETCH(int, lines);
+    QFETCH(bool, cut);
+
+    SourceEditor editor;
+    load(editor, text);
+    QTextDocument *document = editor.document();
+    QCOMPARE(editorText(&editor), text);
+    QCOMPARE(SoftBreaks::lineCount(document), lines);
+    QCOMPARE(document->blockCount() > lines, cut);
+    QVERIFY(!document->isModified());
+    QVERIFY(!document->isUndoAvailable());
+
+    DocumentSnapshot snapshot(document);
+    QVERIFY(snapshot.copy(std::chrono::milliseconds(-1)));
+    QCOMPARE(snapshot.takeText(), text);
+
+    // Every piece of a cut line is short enough to lay out quickly.
+    for (QTextBlock block = document->begin(); cut && block.isValid(); block = block.next())
+        QVERIFY(block.length() <= longLinePieceMost + 1);
+}
+
+// Edits where a line is cut, and in its later pieces: the text changes as
+// the same edit would change it in the page, and undo and redo go back and
+// forth between the two.
+void TestSoftBreaks::editsKeepTheLineEnds_data()
+{
+    QTest::addColumn<int>("from");      // relative to the second break
+    QTest::addColumn<int>("to");        // the selection's other end, relative too
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("typed");
+
+    QTest::addRow("Enter inside a later piece") << 100 << 100 << u"key"_s << u"\n"_s;
+    QTest::addRow("Enter just after a break") << 1 << 1 << u"key"_s << u"\n"_s;
+    QTest::addRow("Enter just before a break") << 0 << 0 << u"key"_s << u"\n"_s;
+    QTest::addRow("a letter just before a break") << 0 << 0 << u"key"_s << u"x"_s;
+    QTest::addRow("Delete at the end of a piece") << 0 << 1 << u"key"_s << QString();
+    QTest::addRow("Backspace at the start of a piece") << 1 << 0 << u"key"_s << QString();
+    QTest::addRow("pasting lines into a later piece") << 100 << 100 << u"paste"_s << u"<TR>\n<TD></TD>\n</TR>"_s;
+    QTest::addRow("markup with lines put in over a break") << -10 << 10 << u"insert"_s << u"<TABLE>\n</TABLE>"_s;
+    QTest::addRow("typing over a selection across a break") << -10 << 10 << u"key"_s << u"y"_s;
+}
+
+void TestSoftBreaks::editsKeepTheLineEnds()
+{
+    QFETCH(int, from);
+    QFETCH(int, to);
+    QFETCH(QString, action);
+    QFETCH(QString, typed);
+
+    const QString page = threeLines();
+    const int at = int(secondBreak());
+    const int start = at + std::min(from, to);
+    const int length = std::abs(to - from);
+    const QString expected = QString(page).replace(start, length, typed);
+
+    SourceEditor editor;
+    load(editor, page);
+    putCaret(editor, at + to, at + from);
+    if (action == u"paste") {
+        QApplication::clipboard()->setText(typed);
+        editor.paste();
+    } else if (action == u"insert") {
+        editor.setSelText(typed);
+    } else if (typed == u"\n") {
+        QTest::keyClick(&editor, Qt::Key_Return);
+    } else if (typed.isEmpty()) {
+        QTest::keyClick(&editor, from < to ? Qt::Key_Delete : Qt::Key_Backspace);
+    } else {
+        QTest::keyClicks(&editor, typed);
+    }
+    QCOMPARE(editorText(&editor), expected);
+    QCOMPARE(SoftBreaks::lineCount(editor.document()), int(expected.count(u'\n')) + 1);
+
+    editor.undo();
+    QCOMPARE(editorText(&editor), page);
+    editor.redo();
+    QCOMPARE(editorText(&editor), expected);
+    editor.undo();
+    QCOMPARE(editorText(&editor), page);
+
+    // And a line end typed after history went back and forth over it.
+    putCaret(editor, at + 100);
+    QTest::keyClick(&editor, Qt::Key_Return);
+    QCOMPARE(editorText(&editor), QString(page).insert(at + 100, u'\n'));
+}
+
+void TestSoftBreaks::caretSelectionAndCopyCrossPieces()
+{
+    const QString page = threeLines();
+    const int at = int(secondBreak());
+    SourceEditor editor;
+    editor.resize(600, 400);
+    editor.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&editor));
+    load(editor, page);
+
+    // Right from the end of a piece goes over the space it stands for, to the
+    // next piece; Left comes back.
+    putCaret(editor, at);
+    QTest::keyClick(&editor, Qt::Key_Right);
+    QCOMPARE(editor.textCursor().position(), at + 1);
+    QCOMPARE(editor.textCursor().block().position(), at + 1);
+    QTest::keyClick(&editor, Qt::Key_Left);
+    QCOMPARE(editor.textCursor().position(), at);
+
+    // Selecting over the break and copying give the page's own characters.
+    putCaret(editor, at - 5);
+    for (int i = 0; i < 10; ++i)
+        QTest::keyClick(&editor, Qt::Key_Right, Qt::ShiftModifier);
+    const QString chosen = page.mid(at - 5, 10);
+    QCOMPARE(SoftBreaks::selectedText(editor.textCursor()), chosen);
+    editor.copy();
+    QCOMPARE(QApplication::clipboard()->text(), chosen);
+    editor.cut();
+    QCOMPARE(QApplication::clipboard()->text(), chosen);
+    QCOMPARE(editorText(&editor), QString(page).remove(at - 5, 10));
+    editor.paste();
+    QCOMPARE(editorText(&editor), page);
+
+    // Clicking where a character of a later piece is drawn puts the caret there.
+    for (int position : {at + 1, at + 57, at + 2000}) {
+        putCaret(editor, position);
+        editor.ensureCursorVisible();
+        const QRect caret = editor.cursorRect();
+        QCOMPARE(editor.cursorForPosition(caret.center() + QPoint(1, 0)).position(), position);
+    }
+}
+
+// The status bar, going to a line and the line count count the page's lines,
+// not the pieces they are shown in; columns count on across the pieces.
+void TestSoftBreaks::linesAreCountedAsThePageHasThem()
+{
+    const QString page = threeLines();
+    const int at = int(secondBreak());
+    SourceEditor editor;
+    CaretStatus status(&editor);
+    load(editor, page);
+
+    struct Case
+    {
+        int position;
+        QString shown;
+    };
+    const int secondLine = int(shortFirst.size());
+    const int thirdLine = int(page.indexOf(u"</BODY>"));
+    for (const Case &c : {Case{0, u"1 行 : 1 桁"_s}, Case{secondLine, u"2 行 : 1 桁"_s},
+                          Case{at + 1, u"2 行 : %1 桁"_s.arg(at + 2 - secondLine)},
+                          Case{at + 300, u"2 行 : %1 桁"_s.arg(at + 301 - secondLine)},
+                          Case{thirdLine, u"3 行 : 1 桁"_s}}) {
+        putCaret(editor, c.position);
+        QCOMPARE(status.text(), c.shown);
+    }
+    // The column stays right after an edit in an earlier piece.
+    putCaret(editor, secondLine + 5);
+    editor.setSelText(u"日本"_s);
+    putCaret(editor, at + 300 + 2);
+    QCOMPARE(status.text(), u"2 行 : %1 桁"_s.arg(at + 301 - secondLine + 2));
+
+    QCOMPARE(SoftBreaks::lineCount(editor.document()), 4);
+    moveToLine(&editor, 3);
+    QCOMPARE(editor.textCursor().position(), thirdLine + 2);
+    QCOMPARE(status.text(), u"3 行 : 1 桁"_s);
+    moveToLine(&editor, 99);
+    QCOMPARE(status.text(), u"4 行 : 1 桁"_s);
+}
+
+// Aligning the caret's paragraph aligns the whole long line, and only it;
+// the text stays as it was and the page unedited.
+void TestSoftBreaks::alignmentCoversTheWholeLine()
+{
+    const QString page = threeLines();
+    SourceEditor editor;
+    load(editor, page);
+    putCaret(editor, int(secondBreak()) + 100);
+    editor.setSelAlignment(SourceEditor::AlignCenter);
+
+    const QTextDocument *document = editor.document();
+    const QTextBlock first = document->findBlock(int(shortFirst.size()));
+    QCOMPARE(SoftBreaks::lineStart(editor.textCursor().block()), first);
+    for (QTextBlock block = first; block.isValid(); block = block.next()) {
+        const bool sameLine = block == first || !SoftBreaks::joinOf(block).isNull();
+        QCOMPARE(block.blockFormat().alignment() & Qt::AlignHCenter, sameLine ? Qt::Alignment(Qt::AlignHCenter) : Qt::Alignment());
+    }
+    QVERIFY(!(document->firstBlock().blockFormat().alignment() & Qt::AlignHCenter));
+    QTextCursor atStart(first);
+    editor.setTextCursor(atStart);
+    QCOMPARE(editor.selAlignment(), int(SourceEditor::AlignCenter));
+    QCOMPARE(editorText(&editor), page);
+    QVERIFY(!document->isModified());
+}
+
+QTEST_MAIN(TestSoftBreaks)
+#include "tst_softbreaks.moc"
