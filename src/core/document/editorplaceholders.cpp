@@ -18,11 +18,19 @@ constexpr std::array<StandIn, 3> standIns{{
 
 } // namespace
 
+// Every page opened passes through here: one pass with no branch per
+// character, which the compiler turns into vector instructions (this file is
+// built with them on), rather than one search per character.
 qsizetype countEditorBreakers(QStringView text)
 {
+    static_assert(standIns.size() == 3);
+    const char16_t *units = reinterpret_cast<const char16_t *>(text.data());
+    const qsizetype size = text.size();
     qsizetype count = 0;
-    for (const StandIn &standIn : standIns)
-        count += text.count(QChar(standIn.original));
+    for (qsizetype i = 0; i < size; ++i) {
+        const char16_t u = units[i];
+        count += (u == standIns[0].original) + (u == standIns[1].original) + (u == standIns[2].original);
+    }
     return count;
 }
 
