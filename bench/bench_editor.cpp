@@ -6,6 +6,7 @@
 #include "editor/sourceeditor.h"
 #include "editor/editortext.h"
 #include "editor/pagefiller.h"
+#include "editor/pagelines.h"
 #include "core/document/lineends.h"
 #include "largedocument.h"
 #include "processmemory.h"
@@ -112,7 +113,8 @@ static void run(const QString &document, qsizetype bytes, bool colouring)
         QApplication::processEvents();
     const double reloadMs = timer.nsecsElapsed() / 1e6;
     const long reloadPeakKiB = peakMemoryKiB();
-    std::printf("document            %8.1f MB (UTF-8), %d lines\n", bytes / 1048576.0, editor.blockCount());
+    std::printf("document            %8.1f MB (UTF-8), %d lines in %d blocks\n", bytes / 1048576.0,
+                PageLines::lineCount(editor.document()), editor.blockCount());
     std::printf("load                %8.1f ms   (target <= 1000), the first screen after %.1f ms\n", loadMs,
                 firstScreenMs);
     std::printf("keystroke, worst    %8.2f ms   (target <= 16), middle of a centred paragraph\n", worstKeyMs);

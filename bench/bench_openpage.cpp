@@ -10,6 +10,7 @@
 #include "core/document/textfingerprint.h"
 #include "document/documentfiles.h"
 #include "editor/editortext.h"
+#include "editor/pagelines.h"
 #include "editor/sourceeditor.h"
 #include "processmemory.h"
 
@@ -71,7 +72,8 @@ int main(int argc, char *argv[])
     const double completeMs = timer.nsecsElapsed() / 1e6;
     const double completeCpuMs = cpuMs() - cpuStart;
 
-    std::printf("%s: %.1f MB, %d lines\n", qPrintable(QFileInfo(path).fileName()), QFileInfo(path).size() / 1048576.0,
+    std::printf("%s: %.1f MB, %d lines in %d blocks\n", qPrintable(QFileInfo(path).fileName()),
+                QFileInfo(path).size() / 1048576.0, PageLines::lineCount(window.source()->document()),
                 window.source()->blockCount());
     std::printf("  read, decode, first piece in   %8.1f ms\n", openedMs);
     std::printf("  first screen shown             %8.1f ms   (target <= 300), %.1f ms of CPU\n", firstScreenMs,

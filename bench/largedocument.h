@@ -19,15 +19,16 @@ QString repeatedUpTo(qsizetype bytes, const QString (&pieces)[N])
 }
 
 // About `bytes` bytes (in UTF-8) of typical hand-written markup with Japanese
-// text, in lines ending with CR LF.
+// text, in lines ending with "\n", as the editor holds a page whatever line
+// ends its file has.
 inline QString largeHtmlDocument(qsizetype bytes)
 {
     const QString lines[] = {
-        QStringLiteral("<TABLE border='1' width='80%'>\r\n"),
-        QStringLiteral("<TR><TD align='center'>日本語のテキストとHTMLタグ</TD><TD>価格：1,000円</TD></TR>\r\n"),
-        QStringLiteral("<P align='left'>本日は晴天なり。タグポットで書いたページです。</P>\r\n"),
-        QStringLiteral("<A href='index.html'>トップページへ戻る</A><BR>\r\n"),
-        QStringLiteral("</TABLE>\r\n"),
+        QStringLiteral("<TABLE border='1' width='80%'>\n"),
+        QStringLiteral("<TR><TD align='center'>日本語のテキストとHTMLタグ</TD><TD>価格：1,000円</TD></TR>\n"),
+        QStringLiteral("<P align='left'>本日は晴天なり。タグポットで書いたページです。</P>\n"),
+        QStringLiteral("<A href='index.html'>トップページへ戻る</A><BR>\n"),
+        QStringLiteral("</TABLE>\n"),
     };
     return repeatedUpTo(bytes, lines);
 }

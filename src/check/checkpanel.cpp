@@ -3,7 +3,7 @@
 
 #include "core/check/pagecheck.h"
 #include "editor/editortext.h"
-#include "editor/softbreaks.h"
+#include "editor/pagelines.h"
 
 #include <QApplication>
 #include <QDockWidget>
@@ -92,18 +92,16 @@ void CheckPanel::goTo(QTreeWidgetItem *item)
     const int line = item->data(LineColumn, placeRole).toInt();
     if (line <= 0)
         return;
-    const QTextBlock block = SoftBreaks::blockOfLine(m_editor->document(), line - 1);
-    if (!block.isValid())
+    const QTextDocument *document = m_editor->document();
+    if (line > PageLines::lineCount(document))
         return;
-    // A long line shown in pieces is still one line of the page: the column
-    // counts on across its pieces, each break standing for one character.
-    QTextBlock last = block;
-    while (last.next().isValid() && !SoftBreaks::joinOf(last.next()).isNull())
-        last = last.next();
-    const int lineLength = last.position() + last.length() - 1 - block.position();
+    // Positions in the document are those of the page, however its lines
+    // sit in the editor's blocks.
+    const int start = PageLines::positionOfLine(document, line - 1);
+    const int lineLength = PageLines::lineEnd(document, start) - start;
     const int column = item->data(CharacterColumn, placeRole).toInt();
-    QTextCursor cursor(block);
-    cursor.setPosition(block.position() + std::clamp(column - 1, 0, lineLength));
+    QTextCursor cursor(m_editor->document());
+    cursor.setPosition(start + std::clamp(column - 1, 0, lineLength));
     m_editor->setTextCursor(cursor);
     m_editor->ensureCursorVisible();
     m_editor->setFocus(Qt::OtherFocusReason);

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "document/documentsnapshot.h"
 
-#include "editor/softbreaks.h"
+#include "editor/pagelines.h"
 
 #include <QElapsedTimer>
 #include <QTextBlock>
 #include <QTextDocument>
+
+#include <algorithm>
 
 DocumentSnapshot::DocumentSnapshot(QTextDocument *document, QObject *parent)
     : QObject(parent)
@@ -25,15 +27,19 @@ bool DocumentSnapshot::copy(std::chrono::milliseconds budget)
     // An edit may have cut the copy inside a block: the rest of it first.
     qsizetype offset = block.isValid() ? m_copied - block.position() : 0;
     int count = 0;
-    const bool cutLines = SoftBreaks::of(m_document) != nullptr;
+    const PageLines *lines = PageLines::of(m_document);
+    const bool grouped = lines && lines->groupsLines();
     while (block.isValid()) {
         const QString text = block.text();
+        const qsizetype at = m_text.size();
         m_text += QStringView(text).sliced(offset);
+        if (grouped)
+            std::replace(m_text.begin() + at, m_text.end(), QChar(QChar::LineSeparator), QChar(u'\n'));
         offset = 0;
         const QTextBlock next = block.next();
         // The document's last block separator is no character of the text.
         if (next.isValid()) {
-            const QChar joined = cutLines ? SoftBreaks::joinOf(next) : QChar();
+            const QChar joined = lines ? PageLines::joinOf(next) : QChar();
             m_text += joined.isNull() ? QChar(u'\n') : joined;
         }
         m_copied = block.position() + block.length();

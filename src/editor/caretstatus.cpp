@@ -2,10 +2,11 @@
 #include "editor/caretstatus.h"
 
 #include "core/text/caretcolumn.h"
-#include "editor/softbreaks.h"
+#include "editor/pagelines.h"
 #include "editor/sourceeditor.h"
 
 #include <QTextBlock>
+#include <QTextDocument>
 
 using namespace Qt::StringLiterals;
 
@@ -21,14 +22,27 @@ CaretStatus::CaretStatus(SourceEditor *editor, QWidget *parent)
 void CaretStatus::update()
 {
     const QTextCursor cursor = m_editor->textCursor();
+    const QTextDocument *document = m_editor->document();
+    const int position = cursor.position();
     const QTextBlock block = cursor.block();
     const QString text = block.text();
-    qsizetype column = caretColumn(QStringView(text).first(cursor.positionInBlock()));
-    // The pieces of a long line before the caret's, each with the space or
-    // tab its end stands for.
-    for (QTextBlock piece = SoftBreaks::lineStart(block); piece.isValid() && piece != block; piece = piece.next())
-        column += columnsOf(piece);
-    setText(u"%1 行 : %2 桁"_s.arg(SoftBreaks::lineOf(block) + 1).arg(column));
+    const int start = PageLines::lineStart(document, position);
+    qsizetype column = 0;
+    if (start >= block.position()) {
+        column = caretColumn(QStringView(text).sliced(start - block.position(), position - start));
+    } else {
+        // The pieces of a long line before the caret's, each with the space
+        // or tab its end stands for.
+        column = caretColumn(QStringView(text).first(position - block.position()));
+        QTextBlock piece = document->findBlock(start);
+        if (start > piece.position()) {
+            column += caretColumn(QStringView(piece.text()).sliced(start - piece.position()));
+            piece = piece.next();
+        }
+        for (; piece.isValid() && piece != block; piece = piece.next())
+            column += columnsOf(piece);
+    }
+    setText(u"%1 行 : %2 桁"_s.arg(PageLines::lineAt(document, position) + 1).arg(column));
 }
 
 // Columns of a piece with the space or tab its end stands for.

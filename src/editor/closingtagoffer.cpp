@@ -2,7 +2,7 @@
 #include "editor/closingtagoffer.h"
 
 #include "core/html/closingtag.h"
-#include "editor/softbreaks.h"
+#include "editor/pagelines.h"
 #include "editor/sourceeditor.h"
 
 #include <QKeyEvent>
@@ -84,7 +84,7 @@ void ClosingTagOffer::textChanged()
     QTextCursor before(m_editor->document());
     before.setPosition(std::max(0, position - lookBehind));
     before.setPosition(position, QTextCursor::KeepAnchor);
-    const QString text = SoftBreaks::selectedText(before);
+    const QString text = PageLines::selectedText(before);
     if (!text.endsWith(u"</"))
         return;
     if (const auto element = elementToClose(QStringView(text).chopped(2)))

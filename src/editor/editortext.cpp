@@ -2,7 +2,7 @@
 #include "editor/editortext.h"
 
 #include "editor/pagefiller.h"
-#include "editor/softbreaks.h"
+#include "editor/pagelines.h"
 
 #include "core/text/longlinebreaks.h"
 
@@ -31,12 +31,13 @@ PageFiller *setEditorText(QPlainTextEdit *editor, QString text)
     // here first, so that whatever follows the flag hears it.
     document->setModified(false);
     QList<qsizetype> breaks = longLineBreaks(text);
-    if (breaks.isEmpty())
-        SoftBreaks::detach(document);
-    else
-        SoftBreaks::attach(document);
+    const bool inPieces = PageFiller::takesPieces(text, breaks);
+    // The last page's lines go with it.
+    PageLines::detach(document);
+    if (inPieces || !breaks.isEmpty())
+        PageLines::attach(document);
     PageFiller *filler = nullptr;
-    if (PageFiller::takesPieces(text, breaks)) {
+    if (inPieces) {
         document->clear();
         document->clearUndoRedoStacks();
         filler = new PageFiller(editor, std::move(text), std::move(breaks));
@@ -45,16 +46,16 @@ PageFiller *setEditorText(QPlainTextEdit *editor, QString text)
         joined.reserve(breaks.size());
         for (qsizetype at : std::as_const(breaks))
             joined.append(text[at]);
-        SoftBreaks::cut(text, breaks);
+        PageLines::cut(text, breaks);
         // One edit block around clearing and filling: the editor lays the page
         // out once, at its end, instead of once for the old text going and
         // again as the new one streams in.
         QTextCursor block(document);
         block.beginEditBlock();
         document->setPlainText(text);
-        if (SoftBreaks *soft = SoftBreaks::of(document)) {
+        if (PageLines *lines = PageLines::of(document)) {
             for (qsizetype i = 0; i < breaks.size(); ++i)
-                soft->mark(int(breaks[i]), joined[i]);
+                lines->mark(int(breaks[i]), joined[i]);
         }
         block.endEditBlock();
         document->clearUndoRedoStacks();
@@ -70,7 +71,7 @@ QString editorText(const QPlainTextEdit *editor)
     if (PageFiller *filling = pageFiller(editor))
         filling->finish();
     QString text = editor->document()->toRawText();
-    SoftBreaks::giveBack(editor->document(), text);
+    PageLines::giveBack(editor->document(), text);
     std::replace(text.begin(), text.end(), QChar(QChar::ParagraphSeparator), QChar(u'\n'));
     return text;
 }

@@ -2,7 +2,7 @@
 #include "editor/finddialog.h"
 
 #include "editor/editortext.h"
-#include "editor/softbreaks.h"
+#include "editor/pagelines.h"
 #include "editor/sourceeditor.h"
 
 #include <QCheckBox>
@@ -99,8 +99,8 @@ void FindDialog::showReplace()
 
 void FindDialog::open(bool replacing)
 {
-    const QString selected = SoftBreaks::selectedText(m_editor->textCursor());
-    if (!selected.isEmpty() && !selected.contains(QChar::ParagraphSeparator))
+    const QString selected = PageLines::selectedText(m_editor->textCursor());
+    if (!selected.isEmpty() && !selected.contains(QChar::ParagraphSeparator) && !selected.contains(u'\n'))
         m_findText->setText(selected);
     for (QWidget *widget : {static_cast<QWidget *>(m_replaceLabel), static_cast<QWidget *>(m_replaceText),
                             static_cast<QWidget *>(m_replace), static_cast<QWidget *>(m_replaceAll)})

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/linenumbergutter.h"
 
-#include "editor/softbreaks.h"
+#include "editor/pagelines.h"
 #include "editor/sourceeditor.h"
 
 #include <QEvent>
 #include <QPainter>
+#include <QTextLayout>
 #include <QTextBlock>
 
 using namespace Qt::StringLiterals;
@@ -26,7 +27,7 @@ LineNumberGutter::LineNumberGutter(SourceEditor *editor)
             update(0, rect.y(), width(), rect.height());
     });
     connect(m_editor, &SourceEditor::cursorPositionChanged, this, [this] {
-        const int block = SoftBreaks::lineOf(m_editor->textCursor().block());
+        const int block = PageLines::lineAt(m_editor->document(), m_editor->textCursor().position());
         if (block != m_caretBlock && isVisible())
             update();
         m_caretBlock = block;
@@ -71,28 +72,44 @@ void LineNumberGutter::paintEvent(QPaintEvent *event)
     QTextBlock block = m_editor->firstVisibleBlock();
     if (!block.isValid())
         return;
-    // The pieces of a long line after its first carry no number of their own.
-    const int caret = SoftBreaks::lineOf(m_editor->textCursor().block());
-    int number = SoftBreaks::lineOf(block);
-    const bool cutLines = SoftBreaks::of(m_editor->document()) != nullptr;
+    // A page line is numbered where it starts: the pieces of a long line
+    // after its first carry no number, and a block holding several short
+    // lines numbers each.
+    const QTextDocument *document = m_editor->document();
+    const PageLines *lines = PageLines::of(document);
+    const bool grouped = lines && lines->groupsLines();
+    const int caret = PageLines::lineAt(document, m_editor->textCursor().position());
+    int number = PageLines::lineAt(document, block.position());
     qreal top = m_editor->blockBoundingGeometry(block).translated(m_editor->contentOffset()).top();
     const int lineHeight = QFontMetrics(m_editor->font()).height();
     QFont plain = m_editor->font();
     QFont bold = plain;
     bold.setBold(true);
+    auto draw = [&](int line, qreal y) {
+        const bool current = line == caret;
+        painter.setFont(current ? bold : plain);
+        painter.setPen(palette().color(current ? QPalette::WindowText : QPalette::PlaceholderText));
+        painter.drawText(QRectF(0, y, width() - 4, lineHeight), Qt::AlignRight | Qt::AlignVCenter,
+                         QString::number(line + 1));
+    };
     while (block.isValid() && top <= event->rect().bottom()) {
         const qreal height = m_editor->blockBoundingGeometry(block).height();
-        const bool startsLine = !cutLines || SoftBreaks::joinOf(block).isNull();
-        if (startsLine && block.isVisible() && top + height >= event->rect().top()) {
-            const bool current = number == caret;
-            painter.setFont(current ? bold : plain);
-            painter.setPen(palette().color(current ? QPalette::WindowText : QPalette::PlaceholderText));
-            painter.drawText(QRectF(0, top, width() - 4, lineHeight), Qt::AlignRight | Qt::AlignVCenter,
-                             QString::number(number + 1));
+        if (block.isVisible() && top + height >= event->rect().top()) {
+            if (!lines || PageLines::joinOf(block).isNull())
+                draw(number, top);
+            const QTextLayout *layout = block.layout();
+            const QString text = grouped ? block.text() : QString();
+            for (int i = 1; grouped && i < layout->lineCount(); ++i) {
+                const QTextLine line = layout->lineAt(i);
+                if (text.at(line.textStart() - 1) == QChar::LineSeparator)
+                    draw(++number, top + line.y());
+            }
+        } else if (grouped) {
+            number += int(block.text().count(QChar::LineSeparator));
         }
         top += height;
         block = block.next();
-        if (!cutLines || SoftBreaks::joinOf(block).isNull())
+        if (!lines || PageLines::joinOf(block).isNull())
             ++number;
     }
 }

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/pagefiller.h"
 
-#include "editor/softbreaks.h"
+#include "editor/pagelines.h"
 
 #include "core/document/memorypolicy.h"
+#include "core/text/linegroups.h"
 
 #include <QElapsedTimer>
 #include <QPlainTextEdit>
@@ -73,6 +74,12 @@ PageFiller::PageFiller(QPlainTextEdit *editor, QString &&text, QList<qsizetype> 
     m_undoWasEnabled = document->isUndoRedoEnabled();
     editor->setReadOnly(true);
     document->setUndoRedoEnabled(false);
+    // A page that holds U+2028 of its own keeps one line to a block: the
+    // editor could not tell its characters from the line ends of a group.
+    if (PageLines *lines = PageLines::of(document); lines && !m_whole.contains(QChar::LineSeparator)) {
+        lines->setGroupsLines();
+        m_groupsLines = true;
+    }
     insert(m_whole.first(pieceEnd(m_whole, m_softBreaks, 0, firstPieceSize)));
     QTimer::singleShot(0, this, &PageFiller::fillSome);
 }
@@ -158,6 +165,8 @@ void PageFiller::insert(QString piece)
     const bool wasModified = document->isModified();
     m_fingerprinter.add(piece);
     const qsizetype start = m_done;
+    if (m_groupsLines)
+        groupShortLines(piece, !std::binary_search(m_softBreaks.cbegin(), m_softBreaks.cend(), start - 1));
     const auto firstBreak = std::lower_bound(m_softBreaks.cbegin(), m_softBreaks.cend(), start);
     const auto endBreak = std::lower_bound(firstBreak, m_softBreaks.cend(), start + piece.size());
     QList<QChar> joined;
@@ -168,12 +177,12 @@ void PageFiller::insert(QString piece)
     QTextCursor end(document);
     end.movePosition(QTextCursor::End);
     end.insertText(piece);
-    if (SoftBreaks *soft = SoftBreaks::of(document); soft && !joined.isEmpty()) {
+    if (PageLines *lines = PageLines::of(document); lines && !joined.isEmpty()) {
         // One edit block: the editor lays the marked blocks out when shown,
         // not one by one now.
         end.beginEditBlock();
         for (auto at = firstBreak; at != endBreak; ++at)
-            soft->mark(int(*at), joined[at - firstBreak]);
+            lines->mark(int(*at), joined[at - firstBreak]);
         end.endEditBlock();
     }
     document->setModified(wasModified);

@@ -26,7 +26,7 @@ public:
 
     // Starts filling the editor's (empty) document with text, which it takes
     // over: it gives each part back to the system as soon as it is in. The
-    // long lines are cut at softBreaks (see SoftBreaks).
+    // long lines are cut at softBreaks (see PageLines).
     PageFiller(QPlainTextEdit *editor, QString &&text, QList<qsizetype> &&softBreaks = {});
     ~PageFiller() override;
 
@@ -55,6 +55,7 @@ private:
     QString m_whole;          // the text not yet cut into pieces
     QList<QString> m_pieces;  // the rest, in order, waiting to go in
     QList<qsizetype> m_softBreaks;
+    bool m_groupsLines = false;
     TextFingerprinter m_fingerprinter;
     qsizetype m_total = 0;
     qsizetype m_done = 0;

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/sourceeditor.h"
 
-#include "editor/softbreaks.h"
+#include "editor/pagelines.h"
 
 #include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
 #include <QTextBlock>
@@ -61,16 +62,28 @@ void SourceEditor::setSelAlignment(int alignment)
     QTextBlockFormat format;
     format.setAlignment(toQt(alignment));
     QTextCursor cursor = textCursor();
-    // A long line shown in pieces is one paragraph: all its pieces align.
-    if (SoftBreaks::of(doc)) {
-        const QTextBlock first = SoftBreaks::lineStart(doc->findBlock(cursor.selectionStart()));
-        QTextBlock last = doc->findBlock(cursor.selectionEnd());
-        while (last.next().isValid() && !SoftBreaks::joinOf(last.next()).isNull())
-            last = last.next();
-        cursor.setPosition(first.position());
-        cursor.setPosition(last.position(), QTextCursor::KeepAnchor);
+    if (const PageLines *lines = PageLines::of(doc)) {
+        // A long line shown in pieces is one paragraph: all its pieces align.
+        // A short line sharing a block with others gets a block of its own.
+        const int start = PageLines::lineStart(doc, cursor.selectionStart());
+        const int end = PageLines::lineEnd(doc, cursor.selectionEnd());
+        cursor.beginEditBlock();
+        for (int at : {end, start - 1}) {
+            if (!lines->groupsLines() || at < 0 || doc->characterAt(at) != QChar::LineSeparator)
+                continue;
+            QTextCursor lineEnd(doc);
+            lineEnd.setPosition(at);
+            lineEnd.setPosition(at + 1, QTextCursor::KeepAnchor);
+            lineEnd.removeSelectedText();
+            lineEnd.insertBlock();
+        }
+        cursor.setPosition(start);
+        cursor.setPosition(end, QTextCursor::KeepAnchor);
+        cursor.mergeBlockFormat(format);
+        cursor.endEditBlock();
+    } else {
+        cursor.mergeBlockFormat(format);
     }
-    cursor.mergeBlockFormat(format);
     doc->setModified(wasModified);
     viewport()->update();
 }
@@ -104,6 +117,19 @@ void SourceEditor::alignVisibleBlocks()
     }
 }
 
+void SourceEditor::keyPressEvent(QKeyEvent *event)
+{
+    // Shift+Enter would put U+2028 in the page, a line end that neither a
+    // browser nor other editors show as one: it types a line end as Enter does.
+    if (event->matches(QKeySequence::InsertLineSeparator)) {
+        QKeyEvent enter(event->type(), Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+        QPlainTextEdit::keyPressEvent(&enter);
+        event->setAccepted(enter.isAccepted());
+        return;
+    }
+    QPlainTextEdit::keyPressEvent(event);
+}
+
 void SourceEditor::paintEvent(QPaintEvent *event)
 {
     alignVisibleBlocks();
@@ -114,9 +140,9 @@ void SourceEditor::paintEvent(QPaintEvent *event)
 // line is shown cut at come back.
 QMimeData *SourceEditor::createMimeDataFromSelection() const
 {
-    if (!SoftBreaks::of(document()))
+    if (!PageLines::of(document()))
         return QPlainTextEdit::createMimeDataFromSelection();
-    QString text = SoftBreaks::selectedText(textCursor());
+    QString text = PageLines::selectedText(textCursor());
     text.replace(QChar::ParagraphSeparator, u'\n');
     auto *data = new QMimeData;
     data->setText(text);

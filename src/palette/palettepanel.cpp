@@ -3,7 +3,7 @@
 
 #include "window/combobox.h"
 #include "core/window/twips.h"
-#include "editor/softbreaks.h"
+#include "editor/pagelines.h"
 #include "editor/sourceeditor.h"
 #include "window/uifonts.h"
 #include "core/palette/tagnotes.h"
@@ -269,7 +269,7 @@ std::optional<QString> PalettePanel::currentMarkup() const
 // The editor's selection with its line ends as "\n", as wrapping writes it back.
 static QString selectedText(const SourceEditor *source)
 {
-    QString text = SoftBreaks::selectedText(source->textCursor());
+    QString text = PageLines::selectedText(source->textCursor());
     text.replace(QChar::ParagraphSeparator, u'\n');
     text.replace(QChar::LineSeparator, u'\n');
     return text;

@@ -27,7 +27,8 @@ bool isDigit(QChar c)
 bool isSpace(QChar c)
 {
     const char16_t u = c.unicode();
-    return u == u' ' || u == u'\t' || u == u'\r' || u == u'\n' || u == u'\f' || u == 0x3000;
+    // U+2028 ends a line inside one of the editor's blocks on a large page.
+    return u == u' ' || u == u'\t' || u == u'\r' || u == u'\n' || u == u'\f' || u == 0x3000 || u == 0x2028;
 }
 
 class Tokenizer

@@ -8,7 +8,7 @@
 // thousands of characters (minified or generated markup) would make each
 // keystroke take a visible pause. Such a line is shown as pieces of a few
 // thousand characters, each cut at a space or tab that stands for it on screen
-// (see SoftBreaks); the text itself never changes.
+// (see PageLines); the text itself never changes.
 
 // Lines longer than this are shown in pieces.
 constexpr qsizetype longLineFrom = 16 * 1024;

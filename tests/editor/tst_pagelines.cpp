@@ -5,7 +5,7 @@
 #include "editor/editortext.h"
 #include "editor/gotoline.h"
 #include "editor/pagefiller.h"
-#include "editor/softbreaks.h"
+#include "editor/pagelines.h"
 #include "editor/sourceeditor.h"
 
 #include <QApplication>
@@ -26,6 +26,29 @@ QString minified(qsizetype length, const QString &gap = u" "_s)
     while (text.size() < length)
         text += piece;
     return text;
+}
+
+// A page large enough to go in piece by piece, of numbered short lines
+// (the last one ends with a line end too).
+constexpr int largePageLines = 100'000;
+QString largePage()
+{
+    static const QString text = [] {
+        QString page;
+        for (int line = 1; line <= largePageLines; ++line)
+            page += u"<TR><TD>日本語の %1 行目</TD><TD>セル</TD></TR>\n"_s.arg(line, 6, 10, QChar(u'0'));
+        return page;
+    }();
+    return text;
+}
+
+// Where line (from 0) of text starts.
+int startOfLine(const QString &text, int line)
+{
+    qsizetype at = 0;
+    for (int skipped = 0; skipped < line; ++skipped)
+        at = text.indexOf(u'\n', at) + 1;
+    return int(at);
 }
 
 // Fills the editor and waits until the page is wholly in.
@@ -60,7 +83,7 @@ qsizetype secondBreak()
 
 } // namespace
 
-class TestSoftBreaks : public QObject
+class TestPageLines : public QObject
 {
     Q_OBJECT
 
@@ -74,39 +97,50 @@ private slots:
     void caretSelectionAndCopyCrossPieces();
     void linesAreCountedAsThePageHasThem();
     void alignmentCoversTheWholeLine();
+    void groupedLinesActAsLines();
+    void alignsOneLineOfAGroup();
 };
 
 // The page comes back character for character however it went in, from the
 // editor and from the copy recovery takes; only long lines are shown cut.
-void TestSoftBreaks::pageReadsBackAsGiven_data()
+void TestPageLines::pageReadsBackAsGiven_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("lines");
-    QTest::addColumn<bool>("cut");
+    // Blocks against lines: more when long lines are cut, fewer when short
+    // lines share blocks.
+    QTest::addColumn<int>("blocks");
 
-    QTest::addRow("an ordinary page is not cut") << u"<P>本文</P>\n<P>次</P>"_s << 2 << false;
-    QTest::addRow("one long line, cut at spaces") << minified(100'000) << 1 << true;
-    QTest::addRow("one long line, cut at tabs") << minified(100'000, u"\t"_s) << 1 << true;
-    QTest::addRow("a long line between short ones") << threeLines() << 4 << true;
+    const int more = 1, same = 0, fewer = -1;
+    QTest::addRow("an ordinary page is not cut") << u"<P>本文</P>\n<P>次</P>"_s << 2 << same;
+    QTest::addRow("one long line, cut at spaces") << minified(100'000) << 1 << more;
+    QTest::addRow("one long line, cut at tabs") << minified(100'000, u"\t"_s) << 1 << more;
+    QTest::addRow("a long line between short ones") << threeLines() << 4 << more;
     QTest::addRow("a long line with no space stays whole")
-        << u"<img src=\"data:image/png;base64,"_s + u"QUJD"_s.repeated(10'000) + u"\">\n"_s << 2 << false;
+        << u"<img src=\"data:image/png;base64,"_s + u"QUJD"_s.repeated(10'000) + u"\">\n"_s << 2 << same;
     QTest::addRow("megabytes going in piece by piece")
-        << (minified(PageFiller::piecewiseFrom) + u'\n' + minified(50'000)) << 2 << true;
-    QTest::addRow("a line of megabytes going in piece by piece") << minified(PageFiller::piecewiseFrom + 10) << 1 << true;
+        << (minified(PageFiller::piecewiseFrom) + u'\n' + minified(50'000)) << 2 << more;
+    QTest::addRow("a line of megabytes going in piece by piece") << minified(PageFiller::piecewiseFrom + 10) << 1 << more;
+    QTest::addRow("a large page of short lines shares blocks") << largePage() << largePageLines + 1 << fewer;
+    QTest::addRow("short lines around a long one, and blank lines, on a large page")
+        << (u"\n\n"_s + largePage() + minified(40'000) + u"\n\n<P>\n"_s + largePage() + u"\n"_s) << 2 * largePageLines + 7
+        << fewer;
+    QTest::addRow("a large page holding U+2028 of its own keeps a line to a block")
+        << (u"<P>\u2028</P>\n"_s + largePage()) << largePageLines + 2 << same;
 }
 
-void TestSoftBreaks::pageReadsBackAsGiven()
+void TestPageLines::pageReadsBackAsGiven()
 {
     QFETCH(QString, text);
     QFETCH(int, lines);
-    QFETCH(bool, cut);
+    QFETCH(int, blocks);
 
     SourceEditor editor;
     load(editor, text);
     QTextDocument *document = editor.document();
     QCOMPARE(editorText(&editor), text);
-    QCOMPARE(SoftBreaks::lineCount(document), lines);
-    QCOMPARE(document->blockCount() > lines, cut);
+    QCOMPARE(PageLines::lineCount(document), lines);
+    QCOMPARE((document->blockCount() > lines) - (document->blockCount() < lines), blocks);
     QVERIFY(!document->isModified());
     QVERIFY(!document->isUndoAvailable());
 
@@ -114,15 +148,15 @@ void TestSoftBreaks::pageReadsBackAsGiven()
     QVERIFY(snapshot.copy(std::chrono::milliseconds(-1)));
     QCOMPARE(snapshot.takeText(), text);
 
-    // Every piece of a cut line is short enough to lay out quickly.
-    for (QTextBlock block = document->begin(); cut && block.isValid(); block = block.next())
+    // Every block is short enough to lay out quickly.
+    for (QTextBlock block = document->begin(); blocks != 0 && block.isValid(); block = block.next())
         QVERIFY(block.length() <= longLinePieceMost + 1);
 }
 
 // Edits where a line is cut, and in its later pieces: the text changes as
 // the same edit would change it in the page, and undo and redo go back and
 // forth between the two.
-void TestSoftBreaks::editsKeepTheLineEnds_data()
+void TestPageLines::editsKeepTheLineEnds_data()
 {
     QTest::addColumn<int>("from");      // relative to the second break
     QTest::addColumn<int>("to");        // the selection's other end, relative too
@@ -140,7 +174,7 @@ void TestSoftBreaks::editsKeepTheLineEnds_data()
     QTest::addRow("typing over a selection across a break") << -10 << 10 << u"key"_s << u"y"_s;
 }
 
-void TestSoftBreaks::editsKeepTheLineEnds()
+void TestPageLines::editsKeepTheLineEnds()
 {
     QFETCH(int, from);
     QFETCH(int, to);
@@ -169,7 +203,7 @@ void TestSoftBreaks::editsKeepTheLineEnds()
         QTest::keyClicks(&editor, typed);
     }
     QCOMPARE(editorText(&editor), expected);
-    QCOMPARE(SoftBreaks::lineCount(editor.document()), int(expected.count(u'\n')) + 1);
+    QCOMPARE(PageLines::lineCount(editor.document()), int(expected.count(u'\n')) + 1);
 
     editor.undo();
     QCOMPARE(editorText(&editor), page);
@@ -184,7 +218,7 @@ void TestSoftBreaks::editsKeepTheLineEnds()
     QCOMPARE(editorText(&editor), QString(page).insert(at + 100, u'\n'));
 }
 
-void TestSoftBreaks::caretSelectionAndCopyCrossPieces()
+void TestPageLines::caretSelectionAndCopyCrossPieces()
 {
     const QString page = threeLines();
     const int at = int(secondBreak());
@@ -208,7 +242,7 @@ void TestSoftBreaks::caretSelectionAndCopyCrossPieces()
     for (int i = 0; i < 10; ++i)
         QTest::keyClick(&editor, Qt::Key_Right, Qt::ShiftModifier);
     const QString chosen = page.mid(at - 5, 10);
-    QCOMPARE(SoftBreaks::selectedText(editor.textCursor()), chosen);
+    QCOMPARE(PageLines::selectedText(editor.textCursor()), chosen);
     editor.copy();
     QCOMPARE(QApplication::clipboard()->text(), chosen);
     editor.cut();
@@ -228,7 +262,7 @@ void TestSoftBreaks::caretSelectionAndCopyCrossPieces()
 
 // The status bar, going to a line and the line count count the page's lines,
 // not the pieces they are shown in; columns count on across the pieces.
-void TestSoftBreaks::linesAreCountedAsThePageHasThem()
+void TestPageLines::linesAreCountedAsThePageHasThem()
 {
     const QString page = threeLines();
     const int at = int(secondBreak());
@@ -256,7 +290,7 @@ void TestSoftBreaks::linesAreCountedAsThePageHasThem()
     putCaret(editor, at + 300 + 2);
     QCOMPARE(status.text(), u"2 行 : %1 桁"_s.arg(at + 301 - secondLine + 2));
 
-    QCOMPARE(SoftBreaks::lineCount(editor.document()), 4);
+    QCOMPARE(PageLines::lineCount(editor.document()), 4);
     moveToLine(&editor, 3);
     QCOMPARE(editor.textCursor().position(), thirdLine + 2);
     QCOMPARE(status.text(), u"3 行 : 1 桁"_s);
@@ -266,7 +300,7 @@ void TestSoftBreaks::linesAreCountedAsThePageHasThem()
 
 // Aligning the caret's paragraph aligns the whole long line, and only it;
 // the text stays as it was and the page unedited.
-void TestSoftBreaks::alignmentCoversTheWholeLine()
+void TestPageLines::alignmentCoversTheWholeLine()
 {
     const QString page = threeLines();
     SourceEditor editor;
@@ -276,9 +310,9 @@ void TestSoftBreaks::alignmentCoversTheWholeLine()
 
     const QTextDocument *document = editor.document();
     const QTextBlock first = document->findBlock(int(shortFirst.size()));
-    QCOMPARE(SoftBreaks::lineStart(editor.textCursor().block()), first);
+    QCOMPARE(PageLines::lineStart(document, editor.textCursor().position()), first.position());
     for (QTextBlock block = first; block.isValid(); block = block.next()) {
-        const bool sameLine = block == first || !SoftBreaks::joinOf(block).isNull();
+        const bool sameLine = block == first || !PageLines::joinOf(block).isNull();
         QCOMPARE(block.blockFormat().alignment() & Qt::AlignHCenter, sameLine ? Qt::Alignment(Qt::AlignHCenter) : Qt::Alignment());
     }
     QVERIFY(!(document->firstBlock().blockFormat().alignment() & Qt::AlignHCenter));
@@ -289,5 +323,80 @@ void TestSoftBreaks::alignmentCoversTheWholeLine()
     QVERIFY(!document->isModified());
 }
 
-QTEST_MAIN(TestSoftBreaks)
-#include "tst_softbreaks.moc"
+// On a large page short lines share blocks; to the user they are lines as
+// any other: counted, gone to, typed in, copied, line ends typed between.
+void TestPageLines::groupedLinesActAsLines()
+{
+    const QString page = largePage();
+    SourceEditor editor;
+    CaretStatus status(&editor);
+    load(editor, page);
+    const QTextDocument *document = editor.document();
+    QVERIFY(document->blockCount() < largePageLines / 2);
+    QCOMPARE(PageLines::lineCount(document), largePageLines + 1);
+
+    for (int line : {0, 1, 7, 8, 9, 54'321, largePageLines - 1}) {
+        const int start = startOfLine(page, line);
+        moveToLine(&editor, line + 1);
+        QCOMPARE(editor.textCursor().position(), start);
+        QCOMPARE(status.text(), u"%1 行 : 1 桁"_s.arg(line + 1));
+        QCOMPARE(PageLines::lineStart(document, start + 10), start);
+        QCOMPARE(PageLines::lineEnd(document, start), int(page.indexOf(u'\n', start)));
+        putCaret(editor, start + 12);
+        QCOMPARE(status.text(), u"%1 行 : 13 桁"_s.arg(line + 1));
+    }
+
+    // A selection over line ends inside a block copies as lines.
+    const int third = startOfLine(page, 2);
+    putCaret(editor, third + 40, third - 5);
+    editor.copy();
+    QCOMPARE(QApplication::clipboard()->text(), page.mid(third - 5, 45));
+
+    // Enter and Shift+Enter in a grouped line both type "\n".
+    for (auto modifier : {Qt::NoModifier, Qt::ShiftModifier}) {
+        putCaret(editor, third + 4);
+        QTest::keyClick(&editor, Qt::Key_Return, modifier);
+        QCOMPARE(editorText(&editor), QString(page).insert(third + 4, u'\n'));
+        QCOMPARE(PageLines::lineCount(document), largePageLines + 2);
+        QCOMPARE(status.text(), u"4 行 : 1 桁"_s);
+        editor.undo();
+        QCOMPARE(editorText(&editor), page);
+    }
+    // Joining two lines of a group and undoing it.
+    putCaret(editor, third);
+    QTest::keyClick(&editor, Qt::Key_Backspace);
+    QCOMPARE(editorText(&editor), QString(page).remove(third - 1, 1));
+    QCOMPARE(PageLines::lineCount(document), largePageLines);
+    editor.undo();
+    QCOMPARE(editorText(&editor), page);
+    QCOMPARE(PageLines::lineCount(document), largePageLines + 1);
+}
+
+// Aligning a line that shares a block aligns that line only; the text stays.
+void TestPageLines::alignsOneLineOfAGroup()
+{
+    const QString page = largePage();
+    SourceEditor editor;
+    load(editor, page);
+    const QTextDocument *document = editor.document();
+    const int line = 10;
+    const int start = startOfLine(page, line);
+    putCaret(editor, start + 3);
+    editor.setSelAlignment(SourceEditor::AlignRight);
+
+    const QTextBlock block = document->findBlock(start);
+    QCOMPARE(block.position(), start);
+    QCOMPARE(block.text(), page.mid(start, page.indexOf(u'\n', start) - start));
+    QVERIFY(block.blockFormat().alignment() & Qt::AlignRight);
+    QVERIFY(!(block.previous().blockFormat().alignment() & Qt::AlignRight));
+    QVERIFY(!(block.next().blockFormat().alignment() & Qt::AlignRight));
+    QCOMPARE(editor.selAlignment(), int(SourceEditor::AlignRight));
+    putCaret(editor, startOfLine(page, line + 1));
+    QCOMPARE(editor.selAlignment(), int(SourceEditor::AlignLeft));
+    QCOMPARE(editorText(&editor), page);
+    QVERIFY(!document->isModified());
+    QCOMPARE(PageLines::lineAt(document, start), line);
+}
+
+QTEST_MAIN(TestPageLines)
+#include "tst_pagelines.moc"
