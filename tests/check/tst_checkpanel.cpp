@@ -5,6 +5,8 @@
 #include "controls.h"
 #include "document/documentfiles.h"
 #include "editor/editortext.h"
+#include "editor/pagefiller.h"
+#include "editor/pagelines.h"
 #include "editor/sourceeditor.h"
 #include "testsettings.h"
 
@@ -32,6 +34,7 @@ private Q_SLOTS:
 
     void listsProblemsAndLeavesTheText();
     void doubleClickMovesTheCaret();
+    void doubleClickFindsTheLineOfALargePage();
     void missingFilesBesideASavedPage();
 
 private:
@@ -116,6 +119,37 @@ void TestCheckPanel::doubleClickMovesTheCaret()
     QCOMPARE(caret.blockNumber(), 2);
     QCOMPARE(caret.positionInBlock(), 5);
     QCOMPARE(caret.block().text().mid(caret.positionInBlock(), 4), u"</b>"_s);
+}
+
+// On a large page short lines share the editor's blocks and long lines are
+// shown in pieces: the checker's lines and columns are still the page's.
+void TestCheckPanel::doubleClickFindsTheLineOfALargePage()
+{
+    QString page = u"<!DOCTYPE html>\n<html><head><title>t</title></head><body>\n"_s;
+    for (int line = 3; line <= 11; ++line)
+        page += u"<p>%1</p>\n"_s.arg(line);
+    page += u"<p>あ</b></p>\n"_s;                                        // line 12, a stray end tag at column 5
+    page += u"<p>"_s + u"長い行 "_s.repeated(7'500) + u"</i></p>\n"_s;   // line 13, one at column 30,004
+    while (page.size() < PageFiller::piecewiseFrom)
+        page += u"<p>行</p>\n"_s;
+    page += u"</body></html>\n"_s;
+    SourceEditor *editor = m_window->source();
+    setEditorText(editor, page);
+    QTRY_VERIFY_WITH_TIMEOUT(!pageFiller(editor), 60'000);
+    QVERIFY(editor->blockCount() < PageLines::lineCount(editor->document()));
+    check();
+    QCOMPARE(row(0).mid(0, 2), (QStringList{u"12"_s, u"5"_s}));
+    QCOMPARE(row(1).mid(0, 2), (QStringList{u"13"_s, u"30004"_s}));
+
+    const QList<std::pair<int, QString>> wanted{{12, u"</b>"_s}, {13, u"</i>"_s}};
+    for (int index = 0; index < 2; ++index) {
+        const QRect place = list()->visualItemRect(list()->topLevelItem(index));
+        QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, place.center());
+        QTest::mouseDClick(list()->viewport(), Qt::LeftButton, {}, place.center());
+        const int caret = editor->textCursor().position();
+        QCOMPARE(PageLines::lineAt(editor->document(), caret) + 1, wanted[index].first);
+        QCOMPARE(editorText(editor).mid(caret, 4), wanted[index].second);
+    }
 }
 
 void TestCheckPanel::missingFilesBesideASavedPage()
