@@ -225,6 +225,11 @@ void TestTextFile::unifiesLineEnds_data()
     QTest::addRow("CR before CR LF is two line ends") << u"a\r\r\nb"_s << u"a\n\nb"_s << LineEnd::CrLf;
     QTest::addRow("LF CR is two line ends") << u"a\n\rb"_s << u"a\n\nb"_s << LineEnd::Lf;
     QTest::addRow("no line end gives CRLF") << u"abc"_s << u"abc"_s << LineEnd::CrLf;
+    QTest::addRow("empty text gives CRLF") << QString() << QString() << LineEnd::CrLf;
+    QTest::addRow("CR LF first and last") << u"\r\nab\r\n"_s << u"\nab\n"_s << LineEnd::CrLf;
+    QTest::addRow("long lines and an LF among CR LFs")
+        << QString(u"x"_s.repeated(5000) + u"\r\n"_s).repeated(3) + u"日本\n"_s
+        << QString(u"x"_s.repeated(5000) + u"\n"_s).repeated(3) + u"日本\n"_s << LineEnd::CrLf;
 }
 
 void TestTextFile::unifiesLineEnds()
