@@ -214,15 +214,17 @@ int PageLines::lineCount(const QTextDocument *document)
     return lines->blockLines().value(last.blockNumber()) + lines->innerEnds(last) + 1;
 }
 
+// Walking a long line's pieces looks into a piece's text only when it holds
+// line ends: each piece is thousands of characters long.
 int PageLines::lineStart(const QTextDocument *document, int position)
 {
-    const PageLines *lines = of(document);
+    PageLines *lines = of(document);
     QTextBlock block = document->findBlock(position);
     if (!lines)
         return block.position();
     qsizetype offset = position - block.position();
     while (block.isValid()) {
-        if (lines->m_groupsLines && offset > 0) {
+        if (offset > 0 && lines->innerEnds(block) > 0) {
             const qsizetype end = block.text().lastIndexOf(QChar::LineSeparator, offset - 1);
             if (end >= 0)
                 return block.position() + int(end) + 1;
@@ -237,13 +239,13 @@ int PageLines::lineStart(const QTextDocument *document, int position)
 
 int PageLines::lineEnd(const QTextDocument *document, int position)
 {
-    const PageLines *lines = of(document);
+    PageLines *lines = of(document);
     QTextBlock block = document->findBlock(position);
     if (!lines)
         return block.position() + block.length() - 1;
     qsizetype offset = position - block.position();
     while (true) {
-        if (lines->m_groupsLines) {
+        if (lines->innerEnds(block) > 0) {
             const qsizetype end = block.text().indexOf(QChar::LineSeparator, offset);
             if (end >= 0)
                 return block.position() + int(end);
