@@ -20,6 +20,13 @@ SourceEditor::SourceEditor(QWidget *parent)
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 }
 
+QString SourceEditor::toPlainText() const
+{
+    QString text = QPlainTextEdit::toPlainText();
+    PageLines::giveBack(document(), text);
+    return text;
+}
+
 void SourceEditor::setSelText(const QString &text)
 {
     QTextCursor cursor = textCursor();

@@ -9,10 +9,15 @@
 class SourceEditor : public QPlainTextEdit
 {
     Q_OBJECT
+    // The page's text as QPlainTextEdit gives it, with the spaces and tabs
+    // that a very long line is shown cut at (see PageLines) given back.
+    Q_PROPERTY(QString plainText READ toPlainText WRITE setPlainText NOTIFY textChanged USER true)
 public:
     enum Alignment { AlignLeft = 0, AlignRight = 1, AlignCenter = 2 };
 
     explicit SourceEditor(QWidget *parent = nullptr);
+
+    QString toPlainText() const;
 
     // Replaces the selection with text (or inserts it at the caret), leaves
     // the caret after it and brings it into view. One undo step.

@@ -139,6 +139,10 @@ void TestPageLines::pageReadsBackAsGiven()
     load(editor, text);
     QTextDocument *document = editor.document();
     QCOMPARE(editorText(&editor), text);
+    // As a plain-text box gives its text: its own line separators as "\n".
+    const QString plain = QString(text).replace(QChar::LineSeparator, u'\n');
+    QCOMPARE(editor.toPlainText(), plain);
+    QCOMPARE(editor.property("plainText").toString(), plain);
     QCOMPARE(PageLines::lineCount(document), lines);
     QCOMPARE((document->blockCount() > lines) - (document->blockCount() < lines), blocks);
     QVERIFY(!document->isModified());
