@@ -14,9 +14,9 @@ constexpr int breakProperty = QTextFormat::UserProperty + 0x5b1;
 // recount the line ends inside blocks when next asked, not at once.
 constexpr int countedAtOnce = 64;
 
-qint64 breakOf(const QTextBlock &block)
+int breakOf(const QTextBlock &block)
 {
-    return block.blockFormat().property(breakProperty).toLongLong();
+    return block.blockFormat().property(breakProperty).toInt();
 }
 
 int countInnerEnds(QStringView text)
@@ -115,9 +115,9 @@ void PageLines::dropCopiedBreaks(int position, int added)
     const int end = position + added;
     QList<int> copies;
     QTextBlock block = m_document->findBlock(position);
-    qint64 before = breakOf(block.previous());
+    int before = breakOf(block.previous());
     for (; block.isValid() && block.position() <= end; block = block.next()) {
-        const qint64 own = breakOf(block);
+        const int own = breakOf(block);
         if (own != 0 && own == before)
             copies.append(block.position());
         before = own;

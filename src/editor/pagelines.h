@@ -84,5 +84,7 @@ private:
     bool m_indexed = false;
     bool m_groupsLines = false;
     bool m_mending = false;
-    qint64 m_lastBreak = 0;
+    // An int, not a wider number: the document finds a format again by a
+    // hash of its properties that tells ints apart and other numbers not.
+    int m_lastBreak = 0;
 };
