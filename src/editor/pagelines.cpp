@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/pagelines.h"
 
+#include "core/text/longlinebreaks.h"
+
 #include <QTextCursor>
 #include <QTextDocument>
 
 #include <algorithm>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -70,6 +74,41 @@ void PageLines::mark(int position, QChar joined)
     format.setProperty(breakProperty, ++m_lastBreak);
     QTextCursor(block).setBlockFormat(format);
     m_indexed = false;
+}
+
+void PageLines::insertText(QTextCursor &cursor, QString text)
+{
+    // Line ends as the editor takes them, so that positions in text are the
+    // document's.
+    text.replace(u"\r\n"_s, u"\n"_s);
+    text.replace(u'\r', u'\n');
+    const QList<qsizetype> breaks = longLineBreaks(text);
+    QList<QChar> joined;
+    for (qsizetype at : breaks)
+        joined.append(text[at]);
+    cut(text, breaks);
+    cursor.beginEditBlock();
+    cursor.removeSelectedText();
+    const int from = cursor.position();
+    cursor.insertText(text);
+    if (!breaks.isEmpty()) {
+        QTextDocument *document = cursor.document();
+        PageLines *lines = attach(document);
+        // The new blocks took the format of the block they were put in:
+        // none of them starts after a soft break until marked so.
+        for (QTextBlock block = document->findBlock(from).next(); block.isValid() && block.position() <= cursor.position();
+             block = block.next()) {
+            QTextBlockFormat format = block.blockFormat();
+            if (!format.hasProperty(joinedProperty))
+                continue;
+            format.clearProperty(joinedProperty);
+            format.clearProperty(breakProperty);
+            QTextCursor(block).setBlockFormat(format);
+        }
+        for (qsizetype i = 0; i < breaks.size(); ++i)
+            lines->mark(from + int(breaks[i]), joined[i]);
+    }
+    cursor.endEditBlock();
 }
 
 QChar PageLines::joinOf(const QTextBlock &block)

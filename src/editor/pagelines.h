@@ -44,6 +44,9 @@ public:
     static void cut(QString &text, const QList<qsizetype> &breaks, qsizetype offset = 0);
     // The separator at position stands for joined (a space or tab).
     void mark(int position, QChar joined);
+    // Puts text in at the cursor's place as one edit, its long lines cut at
+    // soft breaks as a page opened is.
+    static void insertText(QTextCursor &cursor, QString text);
     // The character the separator before block stands for, or a null QChar
     // when the block starts a line.
     static QChar joinOf(const QTextBlock &block);

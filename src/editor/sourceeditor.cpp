@@ -3,6 +3,8 @@
 
 #include "editor/pagelines.h"
 
+#include "core/text/longlinebreaks.h"
+
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
@@ -154,6 +156,21 @@ QMimeData *SourceEditor::createMimeDataFromSelection() const
     auto *data = new QMimeData;
     data->setText(text);
     return data;
+}
+
+// Pasting or dropping a line of many thousands of characters (minified
+// markup) cuts it for display as opening such a page does.
+void SourceEditor::insertFromMimeData(const QMimeData *source)
+{
+    const QString text = source->hasText() ? source->text() : QString();
+    if (isReadOnly() || text.size() <= longLineFrom || longLineBreaks(text).isEmpty()) {
+        QPlainTextEdit::insertFromMimeData(source);
+        return;
+    }
+    QTextCursor cursor = textCursor();
+    PageLines::insertText(cursor, text);
+    setTextCursor(cursor);
+    ensureCursorVisible();
 }
 
 QMenu *SourceEditor::createContextMenu(const QPoint &position)

@@ -97,6 +97,8 @@ private slots:
     void caretSelectionAndCopyCrossPieces();
     void linesAreCountedAsThePageHasThem();
     void alignmentCoversTheWholeLine();
+    void pastedLongLinesAreCut_data();
+    void pastedLongLinesAreCut();
     void groupedLinesActAsLines();
     void alignsOneLineOfAGroup();
 };
@@ -325,6 +327,62 @@ void TestPageLines::alignmentCoversTheWholeLine()
     QCOMPARE(editor.selAlignment(), int(SourceEditor::AlignCenter));
     QCOMPARE(editorText(&editor), page);
     QVERIFY(!document->isModified());
+}
+
+// A long line pasted is cut for display as an opened one is: the page gets
+// exactly the text pasted, one undo step takes it away, and line ends typed
+// in it stay line ends.
+void TestPageLines::pastedLongLinesAreCut_data()
+{
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("to");
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("inserted");   // what the page gets
+
+    const QString line = minified(50'000);
+    QTest::addRow("into an empty page") << QString() << 0 << 0 << line << line;
+    QTest::addRow("into the middle of a short line") << u"<P>本文</P>"_s << 3 << 3 << line << line;
+    QTest::addRow("over a selection, with short lines around")
+        << u"<P>一</P>\n<P>二</P>"_s << 3 << 11 << (u"a\n"_s + line + u"\nb"_s) << (u"a\n"_s + line + u"\nb"_s);
+    QTest::addRow("CR LF line ends become the editor's")
+        << u"<P></P>"_s << 0 << 0 << (line + u"\r\n"_s + line + u"\r\n"_s) << (line + u"\n"_s + line + u"\n"_s);
+    QTest::addRow("into a later piece of a long line")
+        << threeLines() << int(secondBreak()) + 50 << int(secondBreak()) + 50 << (u"x\n"_s + line) << (u"x\n"_s + line);
+    QTest::addRow("a long line and a short one into a later piece")
+        << threeLines() << int(secondBreak()) + 50 << int(secondBreak()) + 50 << (line + u"\ny"_s) << (line + u"\ny"_s);
+}
+
+void TestPageLines::pastedLongLinesAreCut()
+{
+    QFETCH(QString, page);
+    QFETCH(int, from);
+    QFETCH(int, to);
+    QFETCH(QString, pasted);
+    QFETCH(QString, inserted);
+
+    SourceEditor editor;
+    load(editor, page);
+    putCaret(editor, to, from);
+    QApplication::clipboard()->setText(pasted);
+    editor.paste();
+    const QString expected = QString(page).replace(from, to - from, inserted);
+    QCOMPARE(editorText(&editor), expected);
+    QCOMPARE(PageLines::lineCount(editor.document()), int(expected.count(u'\n')) + 1);
+    QCOMPARE(editor.textCursor().position(), from + int(inserted.size()));
+    // The ends of what was pasted join the pieces around the caret: at most
+    // a piece of each.
+    for (QTextBlock block = editor.document()->begin(); block.isValid(); block = block.next())
+        QVERIFY(block.length() <= 2 * longLinePieceMost + 1);
+
+    // A line end typed in the middle of what was pasted stays one.
+    const int middle = from + int(inserted.size()) / 2;
+    putCaret(editor, middle);
+    QTest::keyClick(&editor, Qt::Key_Return);
+    QCOMPARE(editorText(&editor), QString(expected).insert(middle, u'\n'));
+    editor.undo();
+    editor.undo();
+    QCOMPARE(editorText(&editor), page);
 }
 
 // On a large page short lines share blocks; to the user they are lines as
