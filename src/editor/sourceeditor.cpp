@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/sourceeditor.h"
 
+#include "editor/editortext.h"
+#include "editor/pagefiller.h"
 #include "editor/pagelines.h"
 
 #include "core/text/longlinebreaks.h"
@@ -24,9 +26,23 @@ SourceEditor::SourceEditor(QWidget *parent)
 
 QString SourceEditor::toPlainText() const
 {
+    if (PageFiller *filling = pageFiller(this))
+        filling->finish();
     QString text = QPlainTextEdit::toPlainText();
     PageLines::giveBack(document(), text);
     return text;
+}
+
+void SourceEditor::setPlainText(const QString &text)
+{
+    if (text.size() < PageFiller::piecewiseFrom && longLineBreaks(text).isEmpty()) {
+        // The last page's long lines or shared blocks go with it.
+        PageLines::detach(document());
+        QPlainTextEdit::setPlainText(text);
+        return;
+    }
+    if (PageFiller *filler = setEditorText(this, text))
+        filler->finish();
 }
 
 void SourceEditor::setSelText(const QString &text)

@@ -10,7 +10,8 @@ class SourceEditor : public QPlainTextEdit
 {
     Q_OBJECT
     // The page's text as QPlainTextEdit gives it, with the spaces and tabs
-    // that a very long line is shown cut at (see PageLines) given back.
+    // that a very long line is shown cut at (see PageLines) given back, and
+    // a page still going in completed first.
     Q_PROPERTY(QString plainText READ toPlainText WRITE setPlainText NOTIFY textChanged USER true)
 public:
     enum Alignment { AlignLeft = 0, AlignRight = 1, AlignCenter = 2 };
@@ -19,6 +20,13 @@ public:
 
     QString toPlainText() const;
 
+public slots:
+    // As QPlainTextEdit's, except that a page with very long lines, or of
+    // many megabytes, goes in the way opening puts it in (see PageLines),
+    // complete when this returns.
+    void setPlainText(const QString &text);
+
+public:
     // Replaces the selection with text (or inserts it at the caret), leaves
     // the caret after it and brings it into view. One undo step.
     void setSelText(const QString &text);

@@ -97,6 +97,8 @@ private slots:
     void caretSelectionAndCopyCrossPieces();
     void linesAreCountedAsThePageHasThem();
     void alignmentCoversTheWholeLine();
+    void settingTheTextCutsAsOpeningDoes_data();
+    void settingTheTextCutsAsOpeningDoes();
     void pastedLongLinesAreCut_data();
     void pastedLongLinesAreCut();
     void groupedLinesActAsLines();
@@ -327,6 +329,41 @@ void TestPageLines::alignmentCoversTheWholeLine()
     QCOMPARE(editor.selAlignment(), int(SourceEditor::AlignCenter));
     QCOMPARE(editorText(&editor), page);
     QVERIFY(!document->isModified());
+}
+
+// Whoever sets the editor's text (its plainText property, setPlainText) gets
+// the page as opening puts it in, complete at once; a small page after a
+// large one is one line to a block again.
+void TestPageLines::settingTheTextCutsAsOpeningDoes_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("lines");
+
+    QTest::addRow("one long line") << minified(100'000) << 1;
+    QTest::addRow("a large page of short lines") << largePage() << largePageLines + 1;
+    QTest::addRow("a line of megabytes") << minified(PageFiller::piecewiseFrom + 10) << 1;
+}
+
+void TestPageLines::settingTheTextCutsAsOpeningDoes()
+{
+    QFETCH(QString, text);
+    QFETCH(int, lines);
+
+    SourceEditor editor;
+    editor.setProperty("plainText", text);
+    QVERIFY(!pageFiller(&editor));
+    QVERIFY(!editor.isReadOnly());
+    QVERIFY(editor.blockCount() != lines);
+    QCOMPARE(PageLines::lineCount(editor.document()), lines);
+    QCOMPARE(editor.toPlainText(), text);
+    QCOMPARE(editorText(&editor), text);
+    QVERIFY(!editor.document()->isModified());
+    QVERIFY(!editor.document()->isUndoAvailable());
+
+    const QString small = u"<P>\u2028</P>\n<P>小さいページ</P>"_s;
+    editor.setPlainText(small);
+    QVERIFY(!PageLines::of(editor.document()));
+    QCOMPARE(editorText(&editor), small);
 }
 
 // A long line pasted is cut for display as an opened one is: the page gets
