@@ -7,6 +7,7 @@
 #include "core/text/longlinebreaks.h"
 
 #include <QPlainTextEdit>
+#include <QScopeGuard>
 #include <QTextCursor>
 #include <QTextDocument>
 
@@ -22,8 +23,26 @@ PageFiller *pageFiller(const QPlainTextEdit *editor)
     return nullptr;
 }
 
+namespace {
+
+// The editors setEditorText() is putting a page into now.
+QList<const QPlainTextEdit *> &settingText()
+{
+    static QList<const QPlainTextEdit *> editors;
+    return editors;
+}
+
+} // namespace
+
+bool settingEditorText(const QPlainTextEdit *editor)
+{
+    return settingText().contains(editor);
+}
+
 PageFiller *setEditorText(QPlainTextEdit *editor, QString text)
 {
+    settingText().append(editor);
+    const auto done = qScopeGuard([editor] { settingText().removeOne(editor); });
     if (PageFiller *filling = pageFiller(editor))
         filling->abandon();
     QTextDocument *document = editor->document();

@@ -14,6 +14,9 @@ class QPlainTextEdit;
 // Give the text with std::move: kept elsewhere, the page would be held twice.
 PageFiller *setEditorText(QPlainTextEdit *editor, QString text);
 
+// Whether setEditorText() is putting a page into the editor at this moment.
+bool settingEditorText(const QPlainTextEdit *editor);
+
 // The page still going into the editor, or nullptr.
 PageFiller *pageFiller(const QPlainTextEdit *editor);
 

@@ -12,7 +12,10 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QTextBlock>
+#include <QTextDocument>
 #include <QTextLayout>
+
+#include <utility>
 
 SourceEditor::SourceEditor(QWidget *parent)
     : QPlainTextEdit(parent)
@@ -22,6 +25,40 @@ SourceEditor::SourceEditor(QWidget *parent)
     // width change lays out each line of the document again: on a page of
     // many megabytes that is a visible pause after loading or typing.
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    connect(document(), &QTextDocument::contentsChange, this, [this](int position, int, int added) {
+        if (position == 0 && added >= document()->characterCount())
+            m_wholeTextReplaced = true;
+    });
+    connect(this, &QPlainTextEdit::cursorPositionChanged, this, &SourceEditor::cutLongLinesOfNewText);
+}
+
+// A whole text put in past this class (QPlainTextEdit::setPlainText called
+// through a base pointer) is taken as opening takes a page: long lines are
+// cut, and the last page's cuts and shared blocks go. QPlainTextEdit moves
+// the caret once the new text is in and its history cleared: that is when.
+void SourceEditor::cutLongLinesOfNewText()
+{
+    if (!std::exchange(m_wholeTextReplaced, false) || settingEditorText(this))
+        return;
+    // An edit of the page (a paste over all of it, say, or undoing one)
+    // leaves history behind; QPlainTextEdit::setPlainText() leaves none.
+    QTextDocument *doc = document();
+    if (!doc->isUndoRedoEnabled() || doc->isUndoAvailable() || doc->isRedoAvailable() || pageFiller(this))
+        return;
+    PageLines::detach(doc);
+    bool longLine = false;
+    for (QTextBlock block = doc->begin(); block.isValid() && !longLine; block = block.next())
+        longLine = block.length() > longLineFrom;
+    if (!longLine)
+        return;
+    const bool modified = doc->isModified();
+    const int position = textCursor().position();
+    if (PageFiller *filler = setEditorText(this, editorText(this)))
+        filler->finish();
+    doc->setModified(modified);
+    QTextCursor caret(doc);
+    caret.setPosition(std::min(position, doc->characterCount() - 1));
+    setTextCursor(caret);
 }
 
 QString SourceEditor::toPlainText() const

@@ -56,4 +56,7 @@ protected:
 
 private:
     void alignVisibleBlocks();
+    void cutLongLinesOfNewText();
+
+    bool m_wholeTextReplaced = false;
 };

@@ -220,6 +220,12 @@ void TestPageLines::editsKeepTheLineEnds()
     editor.undo();
     QCOMPARE(editorText(&editor), page);
 
+    // Replacing all of the page and undoing it brings the cut page back.
+    editor.selectAll();
+    editor.setSelText(u"<P>"_s);
+    editor.undo();
+    QCOMPARE(editorText(&editor), page);
+
     // And a line end typed after history went back and forth over it.
     putCaret(editor, at + 100);
     QTest::keyClick(&editor, Qt::Key_Return);
@@ -362,6 +368,22 @@ void TestPageLines::settingTheTextCutsAsOpeningDoes()
 
     const QString small = u"<P>\u2028</P>\n<P>小さいページ</P>"_s;
     editor.setPlainText(small);
+    QVERIFY(!PageLines::of(editor.document()));
+    QCOMPARE(editorText(&editor), small);
+
+    // The same through QPlainTextEdit itself: the page is cut once it is in,
+    // and stays unmodified with no history.
+    QPlainTextEdit &plain = editor;
+    plain.setPlainText(text);
+    if (text.size() < PageFiller::piecewiseFrom)
+        QVERIFY(editor.blockCount() > lines);
+    QCOMPARE(PageLines::lineCount(editor.document()), lines);
+    QCOMPARE(editorText(&editor), text);
+    QVERIFY(!editor.document()->isModified());
+    QVERIFY(!editor.document()->isUndoAvailable());
+    QTest::keyClick(&editor, Qt::Key_Return);
+    QCOMPARE(editorText(&editor), u'\n' + text);
+    plain.setPlainText(small);
     QVERIFY(!PageLines::of(editor.document()));
     QCOMPARE(editorText(&editor), small);
 }
