@@ -61,21 +61,15 @@ PageFiller *setEditorText(QPlainTextEdit *editor, QString text)
         document->clearUndoRedoStacks();
         filler = new PageFiller(editor, std::move(text), std::move(breaks));
     } else {
-        QList<QChar> joined;
-        joined.reserve(breaks.size());
-        for (qsizetype at : std::as_const(breaks))
-            joined.append(text[at]);
-        PageLines::cut(text, breaks);
+        const QList<QChar> joined = PageLines::cut(text, breaks);
         // One edit block around clearing and filling: the editor lays the page
         // out once, at its end, instead of once for the old text going and
         // again as the new one streams in.
         QTextCursor block(document);
         block.beginEditBlock();
         document->setPlainText(text);
-        if (PageLines *lines = PageLines::of(document)) {
-            for (qsizetype i = 0; i < breaks.size(); ++i)
-                lines->mark(int(breaks[i]), joined[i]);
-        }
+        if (PageLines *lines = PageLines::of(document))
+            lines->mark(breaks, joined);
         block.endEditBlock();
         document->clearUndoRedoStacks();
     }

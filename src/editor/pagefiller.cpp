@@ -168,12 +168,8 @@ void PageFiller::insert(QString piece)
     if (m_groupsLines)
         groupShortLines(piece, !std::binary_search(m_softBreaks.cbegin(), m_softBreaks.cend(), start - 1));
     const auto firstBreak = std::lower_bound(m_softBreaks.cbegin(), m_softBreaks.cend(), start);
-    const auto endBreak = std::lower_bound(firstBreak, m_softBreaks.cend(), start + piece.size());
-    QList<QChar> joined;
-    for (auto at = firstBreak; at != endBreak; ++at) {
-        joined.append(piece[*at - start]);
-        piece[*at - start] = QChar::ParagraphSeparator;
-    }
+    const QList<qsizetype> breaks(firstBreak, std::lower_bound(firstBreak, m_softBreaks.cend(), start + piece.size()));
+    const QList<QChar> joined = PageLines::cut(piece, breaks, start);
     QTextCursor end(document);
     end.movePosition(QTextCursor::End);
     end.insertText(piece);
@@ -181,8 +177,7 @@ void PageFiller::insert(QString piece)
         // One edit block: the editor lays the marked blocks out when shown,
         // not one by one now.
         end.beginEditBlock();
-        for (auto at = firstBreak; at != endBreak; ++at)
-            lines->mark(int(*at), joined[at - firstBreak]);
+        lines->mark(breaks, joined);
         end.endEditBlock();
     }
     document->setModified(wasModified);

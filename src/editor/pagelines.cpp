@@ -56,12 +56,21 @@ void PageLines::detach(QTextDocument *document)
     delete of(document);
 }
 
-void PageLines::cut(QString &text, const QList<qsizetype> &breaks, qsizetype offset)
+QList<QChar> PageLines::cut(QString &text, const QList<qsizetype> &breaks, qsizetype offset)
 {
+    QList<QChar> joined;
+    joined.reserve(breaks.size());
     for (qsizetype at : breaks) {
-        if (at >= offset && at - offset < text.size())
-            text[at - offset] = QChar::ParagraphSeparator;
+        joined.append(text[at - offset]);
+        text[at - offset] = QChar::ParagraphSeparator;
     }
+    return joined;
+}
+
+void PageLines::mark(const QList<qsizetype> &breaks, const QList<QChar> &joined, qsizetype offset)
+{
+    for (qsizetype i = 0; i < breaks.size(); ++i)
+        mark(int(offset + breaks[i]), joined[i]);
 }
 
 void PageLines::mark(int position, QChar joined)
@@ -76,6 +85,15 @@ void PageLines::mark(int position, QChar joined)
     m_indexed = false;
 }
 
+// The block at the cursor starts a line again.
+void PageLines::unmark(QTextCursor &cursor)
+{
+    QTextBlockFormat format = cursor.blockFormat();
+    format.clearProperty(joinedProperty);
+    format.clearProperty(breakProperty);
+    cursor.setBlockFormat(format);
+}
+
 void PageLines::insertText(QTextCursor &cursor, QString text)
 {
     // Line ends as the editor takes them, so that positions in text are the
@@ -83,10 +101,7 @@ void PageLines::insertText(QTextCursor &cursor, QString text)
     text.replace(u"\r\n"_s, u"\n"_s);
     text.replace(u'\r', u'\n');
     const QList<qsizetype> breaks = longLineBreaks(text);
-    QList<QChar> joined;
-    for (qsizetype at : breaks)
-        joined.append(text[at]);
-    cut(text, breaks);
+    const QList<QChar> joined = cut(text, breaks);
     cursor.beginEditBlock();
     cursor.removeSelectedText();
     const int from = cursor.position();
@@ -98,15 +113,12 @@ void PageLines::insertText(QTextCursor &cursor, QString text)
         // none of them starts after a soft break until marked so.
         for (QTextBlock block = document->findBlock(from).next(); block.isValid() && block.position() <= cursor.position();
              block = block.next()) {
-            QTextBlockFormat format = block.blockFormat();
-            if (!format.hasProperty(joinedProperty))
+            if (joinOf(block).isNull())
                 continue;
-            format.clearProperty(joinedProperty);
-            format.clearProperty(breakProperty);
-            QTextCursor(block).setBlockFormat(format);
+            QTextCursor inherited(block);
+            unmark(inherited);
         }
-        for (qsizetype i = 0; i < breaks.size(); ++i)
-            lines->mark(from + int(breaks[i]), joined[i]);
+        lines->mark(breaks, joined, from);
     }
     cursor.endEditBlock();
 }
@@ -168,10 +180,7 @@ void PageLines::dropCopiedBreaks(int position, int added)
     cursor.joinPreviousEditBlock();
     for (int start : std::as_const(copies)) {
         cursor.setPosition(start);
-        QTextBlockFormat format = cursor.blockFormat();
-        format.clearProperty(joinedProperty);
-        format.clearProperty(breakProperty);
-        cursor.setBlockFormat(format);
+        unmark(cursor);
     }
     cursor.endEditBlock();
     m_mending = false;

@@ -39,11 +39,13 @@ public:
     // Stops keeping them: the document holds one line to a block.
     static void detach(QTextDocument *document);
 
-    // Puts block separators in text at breaks (positions from offset on),
-    // where the document will hold them.
-    static void cut(QString &text, const QList<qsizetype> &breaks, qsizetype offset = 0);
-    // The separator at position stands for joined (a space or tab).
-    void mark(int position, QChar joined);
+    // Puts block separators in text at breaks (positions from offset on,
+    // all within text), where the document will hold them; gives back the
+    // spaces and tabs they stand for.
+    static QList<QChar> cut(QString &text, const QList<qsizetype> &breaks, qsizetype offset = 0);
+    // The separators at breaks (document positions, plus offset) stand for
+    // joined, as cut() gave them.
+    void mark(const QList<qsizetype> &breaks, const QList<QChar> &joined, qsizetype offset = 0);
     // Puts text in at the cursor's place as one edit, its long lines cut at
     // soft breaks as a page opened is.
     static void insertText(QTextCursor &cursor, QString text);
@@ -74,6 +76,8 @@ public:
 
 private:
     explicit PageLines(QTextDocument *document);
+    void mark(int position, QChar joined);
+    static void unmark(QTextCursor &cursor);
     void followEdit(int position, int removed, int added);
     void dropCopiedBreaks(int position, int added);
     int innerEnds(const QTextBlock &block);
