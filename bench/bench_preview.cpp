@@ -3,6 +3,7 @@
 // long after a keystroke the preview shows the change (the pause after typing
 // included), measured to the page's load.
 #include "app/mainwindow.h"
+#include "app/startup.h"
 #include "editor/editortext.h"
 #include "editor/sourceeditor.h"
 #include "largedocument.h"
@@ -24,7 +25,7 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QStandardPaths::setTestModeEnabled(true);
-    QApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    prepareProcess();
     QApplication app(argc, argv);
     QCoreApplication::addLibraryPath(QStringLiteral(TAGPOT_PREVIEW_DIR));
 

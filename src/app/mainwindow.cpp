@@ -73,7 +73,13 @@ MainWindow::MainWindow(QWidget *parent)
     rememberBetweenRuns();
 }
 
-MainWindow::~MainWindow() = default;
+// The dock goes with the window's children, after this body: its visibility
+// signal then reaches a window that is no longer one.
+MainWindow::~MainWindow()
+{
+    if (m_paletteDock)
+        disconnect(m_paletteDock, nullptr, this, nullptr);
+}
 
 QMenu *MainWindow::addMenu(const QString &name, const QString &caption)
 {

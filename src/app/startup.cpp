@@ -13,6 +13,10 @@
 void prepareProcess()
 {
     ignoreFileSizeSignal();
+    // The preview's web engine, loaded from a module on first use, needs
+    // contexts shared from the start: without them showing it crashes where
+    // the platform gives no shared OpenGL context (offscreen, some drivers).
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
 }
 
 void endCleanlyOnRequest(MainWindow *window)

@@ -3,9 +3,10 @@
 
 class MainWindow;
 
-// What every start of the program sets up before its window exists: a write
-// beyond the file size limit fails like a full disk instead of killing the
-// program mid-save.
+// What every start of the program sets up before its application object
+// exists: a write beyond the file size limit fails like a full disk instead
+// of killing the program mid-save, and the preview's engine can start on any
+// platform.
 void prepareProcess();
 
 // SIGTERM, SIGHUP, SIGINT and a logout keep the unsaved text in a recovery

@@ -3,6 +3,7 @@
 // renders from the editor's unsaved text, how it follows edits, keeps its
 // place and hands links to the browser.
 #include "app/mainwindow.h"
+#include "app/startup.h"
 #include "controls.h"
 #include "document/documentfiles.h"
 #include "editor/editortext.h"
@@ -234,6 +235,7 @@ void TestLivePreview::hidingGivesTheEditorItsPlaceBack()
 int main(int argc, char *argv[])
 {
     QStandardPaths::setTestModeEnabled(true);
+    prepareProcess();
     QApplication app(argc, argv);
     QCoreApplication::addLibraryPath(QStringLiteral(TAGPOT_PREVIEW_DIR));
     TestLivePreview test;
