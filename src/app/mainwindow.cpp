@@ -28,7 +28,10 @@
 #include "window/uifonts.h"
 #include "core/window/viewcaptions.h"
 #include "window/viewsettings.h"
+#include "color/colorchange.h"
 #include "color/getcolorcode.h"
+#include "core/document/filekind.h"
+#include "document/pagekindchoice.h"
 #include "palette/insertsettingspage.h"
 #include "palette/palettepanel.h"
 #include "palette/palettetools.h"
@@ -39,7 +42,9 @@
 #include "preview/browseropener.h"
 #include "preview/livepreview.h"
 
+#include <QActionGroup>
 #include <QApplication>
+#include <QLabel>
 #include <QCloseEvent>
 #include <QDockWidget>
 #include <QEvent>
@@ -132,6 +137,11 @@ void MainWindow::createMenus()
     view->addSeparator();
     addItem(view, u"previewToggle"_s, u"プレビュー(&W)"_s)->setCheckable(true);
     addItem(view, u"syntaxColoring"_s, u"HTML の色分け(&H)"_s)->setCheckable(true);
+    QMenu *kinds = addSubmenu(view, u"mnuPageKind"_s, u"ページの種類(&Y)"_s);
+    addItem(kinds, u"kindHtml"_s, u"HTML(&H)"_s)->setCheckable(true);
+    addItem(kinds, u"kindCss"_s, u"CSS(&C)"_s)->setCheckable(true);
+    addItem(kinds, u"kindJavaScript"_s, u"JavaScript(&J)"_s)->setCheckable(true);
+    addItem(kinds, u"kindPlain"_s, u"テキスト(&T)"_s)->setCheckable(true);
     addItem(view, u"lineNumbers"_s, u"行番号(&N)"_s)->setCheckable(true);
     addItem(view, u"paletteTools"_s, u"タグ検索と挿入プレビュー(&K)"_s)->setCheckable(true);
 
@@ -264,8 +274,9 @@ void MainWindow::connectEditing()
     wire(u"editFindPrevious"_s, find, &FindDialog::findPrevious);
     wire(u"editGotoLine"_s, this, [this] { goToLine(m_source); });
 
-    auto *highlighter = new HtmlHighlighter(m_source);
-    bindToggle(u"syntaxColoring"_s, Settings::syntaxColoring, [highlighter](bool on) { highlighter->setEnabled(on); });
+    m_highlighter = new HtmlHighlighter(m_source);
+    bindToggle(u"syntaxColoring"_s, Settings::syntaxColoring, [this](bool on) { m_highlighter->setEnabled(on); });
+    connectPageKind();
     auto *gutter = new LineNumberGutter(m_source);
     bindToggle(u"lineNumbers"_s, Settings::lineNumbers, [gutter](bool on) { gutter->setShown(on); });
     statusBar()->addPermanentWidget(new CaretStatus(m_source, this));
@@ -279,6 +290,38 @@ void MainWindow::connectEditing()
         applyKeySet(this, keySetNamed(Settings::keySet.value()));
         closingTags->setEnabled(Settings::closingTags.value());
     });
+}
+
+// The page's kind: its menu, the status bar's name of it, and colouring follow
+// the one choice the document session keeps.
+void MainWindow::connectPageKind()
+{
+    const std::pair<const char16_t *, PageKind> items[] = {
+        {u"kindHtml", PageKind::Html},
+        {u"kindCss", PageKind::Css},
+        {u"kindJavaScript", PageKind::JavaScript},
+        {u"kindPlain", PageKind::Plain},
+    };
+    PageKindChoice *choice = m_session->kind();
+    auto *group = new QActionGroup(this);
+    for (const auto &[name, kind] : items) {
+        QAction *action = item(QString::fromUtf16(name));
+        group->addAction(action);
+        wire(action->objectName(), choice, [choice, kind] { choice->choose(kind); });
+    }
+    findChild<QMenu *>(u"mnuPageKind"_s)->menuAction()->setEnabled(true);
+
+    auto *label = new QLabel(this);
+    label->setObjectName(u"pageKind"_s);
+    statusBar()->addPermanentWidget(label);
+    const auto show = [this, label, items](PageKind kind) {
+        for (const auto &[name, itemKind] : items)
+            item(QString::fromUtf16(name))->setChecked(itemKind == kind);
+        label->setText(pageKindName(kind));
+        m_highlighter->setKind(kind);
+    };
+    show(choice->kind());
+    connect(choice, &PageKindChoice::kindChanged, this, show);
 }
 
 // A View item that switches a feature on or off and remembers the choice.
@@ -482,15 +525,29 @@ void MainWindow::keepClientWidth()
             this, [this, missing] { resize(width() + missing, height()); }, Qt::QueuedConnection);
 }
 
+void MainWindow::changeColour(int position, const QString &text)
+{
+    if (const auto written = changeColourValue(*m_commonDialog, m_source, position, text)) {
+        m_source->setFocus(Qt::OtherFocusReason);
+        statusBar()->showMessage(u"色を "_s + *written + u" に変えました"_s);
+    }
+}
+
 // After the colour command the status bar names the code it copied;
 // insertColorCode writes "#RRGGBB" at the caret instead.
 void MainWindow::connectColorCommands()
 {
+    connect(m_highlighter, &HtmlHighlighter::swatchClicked, this, &MainWindow::changeColour);
     wire(u"GetColors"_s, this, [this] {
         if (const auto code = copyColorCode(*m_commonDialog))
             statusBar()->showMessage(u"カラーコード "_s + *code + u" をコピーしました"_s);
     });
     wire(u"insertColorCode"_s, this, [this] {
+        // With colouring on, the caret on a colour changes that colour.
+        if (const auto swatch = m_highlighter->colourAt(m_source->textCursor().position())) {
+            changeColour(swatch->position, swatch->text);
+            return;
+        }
         if (const auto code = chooseColorCode(*m_commonDialog)) {
             m_source->setSelText(u'#' + *code);
             m_source->setFocus(Qt::OtherFocusReason);

@@ -11,6 +11,7 @@ struct Setting;
 class CommonDialog;
 class DocumentFiles;
 class DocumentSession;
+class HtmlHighlighter;
 class LivePreview;
 class PalettePanel;
 class PaletteTools;
@@ -58,6 +59,8 @@ private:
     void connectCommands();
     void createPaletteTools();
     void connectColorCommands();
+    void connectPageKind();
+    void changeColour(int position, const QString &text);
     void showPaletteTools(bool shown, bool growWindow);
     void keepClientWidth();
     void createPaletteDock();
@@ -77,6 +80,7 @@ private:
 
     QWidget *m_client = nullptr;
     SourceEditor *m_source = nullptr;
+    HtmlHighlighter *m_highlighter = nullptr;
     PalettePanel *m_palette = nullptr;
     CommonDialog *m_commonDialog = nullptr;
     DocumentFiles *m_files = nullptr;

@@ -4,6 +4,7 @@
 #include "core/document/diskfile.h"
 #include "editor/editortext.h"
 #include "editor/pagefiller.h"
+#include "document/pagekindchoice.h"
 #include "core/document/editorplaceholders.h"
 
 #include <QApplication>
@@ -23,6 +24,7 @@ static constexpr int settleMs = 150;
 DocumentSession::DocumentSession(QPlainTextEdit *editor, QObject *parent)
     : QObject(parent)
     , m_editor(editor)
+    , m_kind(new PageKindChoice(this))
     , m_watcher(new QFileSystemWatcher(this))
     , m_settle(new QTimer(this))
 {
@@ -50,6 +52,7 @@ void DocumentSession::startNew()
 {
     setEditorText(m_editor, QString());
     setFile(QString(), TextFormat{}, QByteArray(), TextFingerprint(), DiskSnapshot{});
+    m_kind->followFile(QString());
     emit textReplaced();
 }
 
@@ -68,6 +71,7 @@ void DocumentSession::open(const QString &path, const TextFormat &format, QByteA
     if (filler)
         connect(filler, &PageFiller::filled, this, [this](const TextFingerprint &text) { m_diskText = text; });
     setFile(path, format, std::move(bytes), print, snapshot);
+    m_kind->followFile(path);
     emit textReplaced();
 }
 
@@ -82,6 +86,7 @@ PageFiller *DocumentSession::restore(const QString &path, const TextFormat &form
     PageFiller *filler = setEditorText(m_editor, std::move(text));
     // Nothing on disk holds this text: no bytes to write back unedited.
     setFile(path, format, QByteArray(), TextFingerprint(), snapshot);
+    m_kind->followFile(path);
     document()->setModified(true);
     emit textReplaced();
     return filler;
@@ -90,6 +95,9 @@ PageFiller *DocumentSession::restore(const QString &path, const TextFormat &form
 void DocumentSession::saved(const QString &path, const TextFormat &format, QByteArray bytes, QString text,
                             const DiskSnapshot &snapshot)
 {
+    // Saved under another name, the page is what that name says.
+    if (path != m_path)
+        m_kind->followFile(path);
     setFile(path, format, std::move(bytes), fingerprintOf(text), snapshot);
     document()->setModified(false);
 }

@@ -12,6 +12,7 @@
 #include <optional>
 
 class PageFiller;
+class PageKindChoice;
 class QFileSystemWatcher;
 class QPlainTextEdit;
 class QTextDocument;
@@ -43,6 +44,8 @@ public:
     // page without a file.
     const DiskSnapshot &snapshot() const { return m_snapshot; }
     QTextDocument *document() const;
+    // What the page is written in: from its file's name, or as the user chose.
+    PageKindChoice *kind() const { return m_kind; }
 
     // What the file held when last read or written: an unedited page is
     // written back as these very bytes. None are kept when writing the text
@@ -104,6 +107,7 @@ private:
     void settled();
 
     QPlainTextEdit *m_editor;
+    PageKindChoice *m_kind;
     QFileSystemWatcher *m_watcher;
     QTimer *m_settle;
     QString m_path;

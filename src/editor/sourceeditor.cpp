@@ -196,6 +196,7 @@ void SourceEditor::paintEvent(QPaintEvent *event)
 {
     alignVisibleBlocks();
     QPlainTextEdit::paintEvent(event);
+    emit painted();
 }
 
 // Copying and dragging carry the page's own text: the spaces and tabs a long

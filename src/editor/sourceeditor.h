@@ -47,6 +47,11 @@ public:
     using QPlainTextEdit::firstVisibleBlock;
     using QPlainTextEdit::setViewportMargins;
 
+signals:
+    // The viewport was painted: what paints over the text (colour swatches)
+    // paints now.
+    void painted();
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;

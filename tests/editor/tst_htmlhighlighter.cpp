@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/html/htmltokenizer.h"
+#include "core/html/pagetokenizer.h"
 #include "editor/htmlhighlighter.h"
 #include "editor/sourceeditor.h"
 
@@ -42,7 +42,9 @@ private slots:
         editor.setPlainText(page);
 
         const QStringList pieces{u"<!--"_s, u"-->"_s, u"\""_s, u"'"_s, u"<SCRIPT>"_s, u"</script>"_s,
-                                 u"<p title=\"a\nb\">"_s, u"\n"_s, u"<"_s, u">"_s, u"x"_s, u"<style>"_s};
+                                 u"<p title=\"a\nb\">"_s, u"\n"_s, u"<"_s, u">"_s, u"x"_s, u"<style>"_s,
+                                 u"/*"_s, u"*/"_s, u"`"_s, u"${"_s, u"}"_s, u"{"_s, u":"_s, u";"_s,
+                                 u"<script type=\"application/json\">"_s, u" color: #fc0;"_s};
         for (int step = 0; step < 60; ++step) {
             QTextCursor cursor(editor.document());
             cursor.setPosition(random.bounded(editor.document()->characterCount()));
@@ -68,20 +70,55 @@ private slots:
         }
     }
 
+    // The same text is coloured as the kind says, and a plain page not at all.
+    void followsTheKind()
+    {
+        SourceEditor editor;
+        auto *highlighter = new HtmlHighlighter(&editor);
+        highlighter->setEnabled(true);
+        editor.resize(400, 300);
+        editor.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&editor));
+        editor.setPlainText(u"a { color: red }\n/* x */"_s);
+        const auto colouredAs = [&editor](int block) {
+            QStringList found;
+            const QTextBlock line = editor.document()->findBlockByNumber(block);
+            for (const QTextLayout::FormatRange &range : line.layout()->formats()) {
+                if (range.format.hasProperty(QTextFormat::ForegroundBrush))
+                    found << line.text().mid(range.start, range.length);
+            }
+            return found;
+        };
+        highlighter->colourVisibleBlocks();
+        QCOMPARE(colouredAs(0), QStringList{});
+        highlighter->setKind(PageKind::Css);
+        highlighter->colourVisibleBlocks();
+        QCOMPARE(colouredAs(0), (QStringList{u"a"_s, u"color"_s, u"red"_s}));
+        QCOMPARE(colouredAs(1), QStringList{u"/* x */"_s});
+        QCOMPARE(highlighter->visibleSwatches().size(), 1);
+        QCOMPARE(highlighter->visibleSwatches().first().text, u"red"_s);
+        highlighter->setKind(PageKind::Plain);
+        highlighter->colourVisibleBlocks();
+        QCOMPARE(colouredAs(0), QStringList{});
+        QVERIFY(highlighter->visibleSwatches().isEmpty());
+    }
+
 private:
     static void compareVisibleBlocks(SourceEditor &editor, int step)
     {
-        HtmlLineState state;
+        std::uint8_t state = 0;
         const QTextBlock first = editor.firstVisibleBlock();
         const qreal bottom = editor.viewport()->rect().bottom();
         for (QTextBlock block = editor.document()->begin(); block.isValid(); block = block.next()) {
-            QList<HtmlSpan> spans;
-            state = tokenizeHtmlLine(block.text(), state, &spans);
+            QList<PageSpan> spans;
+            state = tokenizePageLine(PageKind::Html, block.text(), state, &spans);
             if (block.blockNumber() < first.blockNumber())
                 continue;
             if (editor.blockBoundingGeometry(block).translated(editor.contentOffset()).top() > bottom)
                 break;
-            const QList<QTextLayout::FormatRange> formats = block.layout()->formats();
+            // The swatches' room is a format of its own, without a colour.
+            QList<QTextLayout::FormatRange> formats = block.layout()->formats();
+            formats.removeIf([](const QTextLayout::FormatRange &range) { return !range.format.hasProperty(QTextFormat::ForegroundBrush); });
             QCOMPARE(formats.size(), spans.size());
             for (int i = 0; i < spans.size(); ++i) {
                 QVERIFY2(formats[i].start == spans[i].start && formats[i].length == spans[i].length,
