@@ -120,11 +120,11 @@ FileMatches searchFile(const QString &path, const QRegularExpression &expression
     const ReadText read = readText(bytes);
     bytes = QByteArray();
     FileMatches result;
+    // A picture or a program among the files holds nothing to find.
     if (read.ok())
         result = searchText(read.text, expression);
-    else
-        result.failure = read.refusal == Refusal::NotText ? u"テキストファイルではありません。"_s
-                                                          : u"文字コードを判別できません。"_s;
+    else if (read.refusal != Refusal::NotText)
+        result.failure = u"文字コードを判別できません。"_s;
     result.path = path;
     result.contentHash = hash;
     return result;

@@ -42,6 +42,7 @@ QStringList filesToSearch(const QString &folder, const QStringList &patterns);
 FileMatches searchText(QStringView text, const QRegularExpression &expression);
 
 // The same in the file at path, read in its own encoding as Open reads it.
+// A file that is no text (NUL characters) has no matches and no failure.
 FileMatches searchFile(const QString &path, const QRegularExpression &expression);
 
 // What Replace all did to one file.
