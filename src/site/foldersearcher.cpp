@@ -3,30 +3,47 @@
 
 #include <QFileInfo>
 #include <QPromise>
+#include <QThreadPool>
 #include <QtConcurrent>
 
+#include <numeric>
+
 namespace {
+
+// Files go to the threads a few at a time, and their results out in the
+// order of the files, as soon as each few is searched.
+constexpr qsizetype filesAtOnce = 8;
 
 void searchFolder(QPromise<FileMatches> &promise, const QString &folder, const QStringList &patterns,
                   const QRegularExpression &expression, const QHash<QString, QString> &openPages)
 {
     const QStringList files = filesToSearch(folder, patterns);
     promise.setProgressRange(0, int(files.size()));
-    int done = 0;
-    for (const QString &path : files) {
+    QThreadPool threads;
+    threads.setMaxThreadCount(QThread::idealThreadCount());
+    QList<FileMatches> found(filesAtOnce);
+    QList<qsizetype> indexes(filesAtOnce);
+    for (qsizetype first = 0; first < files.size(); first += filesAtOnce) {
         if (promise.isCanceled())
             return;
-        FileMatches file;
-        const auto open = openPages.constFind(QFileInfo(path).canonicalFilePath());
-        if (open != openPages.cend()) {
-            file = searchText(*open, expression);
-            file.path = path;
-        } else {
-            file = searchFile(path, expression);
+        const qsizetype count = std::min(filesAtOnce, files.size() - first);
+        std::iota(indexes.begin(), indexes.begin() + count, qsizetype(0));
+        QtConcurrent::blockingMap(&threads, indexes.begin(), indexes.begin() + count, [&](qsizetype i) {
+            const QString &path = files[first + i];
+            const auto open = openPages.constFind(QFileInfo(path).canonicalFilePath());
+            if (open != openPages.cend()) {
+                found[i] = searchText(*open, expression);
+                found[i].path = path;
+            } else {
+                found[i] = searchFile(path, expression);
+            }
+        });
+        for (qsizetype i = 0; i < count; ++i) {
+            if (found[i].count > 0 || !found[i].failure.isEmpty())
+                promise.addResult(std::move(found[i]));
+            found[i] = FileMatches();
         }
-        if (file.count > 0 || !file.failure.isEmpty())
-            promise.addResult(std::move(file));
-        promise.setProgressValue(++done);
+        promise.setProgressValue(int(first + count));
     }
 }
 

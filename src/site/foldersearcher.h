@@ -10,8 +10,9 @@
 #include <QString>
 #include <QStringList>
 
-// Searches the files of a folder on a thread of its own, one file after
-// another, handing each file's matches out as soon as it is searched.
+// Searches the files of a folder away from the window's thread, a few files
+// at a time on every core, handing the matches out in the order of the files
+// as soon as each few is searched.
 class FolderSearcher : public QObject
 {
     Q_OBJECT
