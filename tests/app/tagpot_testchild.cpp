@@ -8,7 +8,7 @@
 //
 //   tagpot_testchild keep <file> <text>  edit; print "written" once recovery holds it
 //   tagpot_testchild hold <file> <text>  edit; print "ready" (no recovery written by time)
-//   tagpot_testchild save <file> <text>  edit and save onto file; print "saved" or "failed"
+//   tagpot_testchild save <file> <text>  edit and save onto file; print "saving", then "saved" or "failed"
 //   tagpot_testchild restore             restore the newest recovery file; print what came back
 //   tagpot_testchild killsave <step> <file> <text>  edit and save onto file, killed (SIGKILL) at
 //                                        that step of the write (kept, writing, unsynced, renaming)
@@ -155,6 +155,7 @@ int main(int argc, char *argv[])
     window.source()->setSelText(text);
 
     if (command == "save") {
+        say("saving");
         say(window.documentFiles()->saveDocument() ? "saved" : "failed");
         return 0;
     }

@@ -55,6 +55,7 @@ QString explainSystemReason(const QString &systemReason)
         {ETXTBSY, u"ファイルが使用中です"},
         {EMFILE, u"開いているファイルが多すぎます"},
         {ELOOP, u"シンボリックリンクが多すぎます"},
+        {EEXIST, u"同じ名前のものがすでにあります"},
     };
     QString japanese;
     if (systemReason == u"Filename refers to a directory")

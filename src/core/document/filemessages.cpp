@@ -11,9 +11,22 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+// A name with a line end or another control character in it shows that
+// character's picture (␊ for a line feed): it cannot start lines of its own
+// in a question.
 QString quoted(const QString &path)
 {
-    return u"「" + displayedPath(path) + u"」";
+    QString shown = displayedPath(path);
+    for (QChar &c : shown) {
+        const char16_t u = c.unicode();
+        if (u < 0x20)
+            c = QChar(char16_t(0x2400 + u));
+        else if (u == 0x7F)
+            c = QChar(char16_t(0x2421));
+        else if (u == 0x2028 || u == 0x2029 || u == 0x85)
+            c = QChar(char16_t(0x2424));
+    }
+    return u"「" + shown + u"」";
 }
 
 QString characterName(char32_t character)

@@ -311,8 +311,10 @@ QList<SaveRepair> tidyNative(const QByteArray &folder)
             const Descriptor journal = takeLeftover(journalPath, &info);
             if (journal.valid())
                 repairAt(journalPath, journal.get());
-            else if (::access(journalPath.constData(), F_OK) == 0)
-                return; // held by a save under way, or not ours to judge
+            // Still there: held by a save under way, not ours to judge, or
+            // not put right yet; the next start tries again.
+            if (::access(journalPath.constData(), F_OK) == 0)
+                return;
         }
         removeQuietly(path);
     });

@@ -26,6 +26,8 @@ public:
     int get() const { return m_fd; }
     bool valid() const { return m_fd >= 0; }
     void reset(int fd = -1);
+    // The descriptor, no longer closed by this.
+    int release() { return std::exchange(m_fd, -1); }
 
 private:
     int m_fd;
