@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/completion/completion.h"
 
+#include "core/completion/csscompletion.h"
 #include "core/completion/htmlcompletion.h"
 
 namespace {
@@ -12,7 +13,10 @@ struct ProviderRow {
 };
 
 constexpr ProviderRow providers[] = {
+    // Inside <style> and style="…" CSS answers; elsewhere it gives nothing.
+    {PageKind::Html, &cssCompletions},
     {PageKind::Html, &htmlCompletions},
+    {PageKind::Css, &cssCompletions},
 };
 
 } // namespace

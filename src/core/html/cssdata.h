@@ -7,7 +7,7 @@
 #include <string_view>
 
 // What the program knows of CSS, generated from kept web data (see
-// tools/webdata/css-data.mjs). Every table is sorted by name.
+// scripts/webdata/css-data.mjs). Every table is sorted by name.
 
 struct CssProperty {
     std::u16string_view name;
