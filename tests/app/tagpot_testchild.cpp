@@ -70,6 +70,19 @@ public:
         say("question " + oneLine(question));
         return RecoveryKeeper::Choice::Restore;
     }
+    QList<RecoveryKeeper::Choice> askToRestoreEach(QWidget *, const QString &question, const QStringList &items) override
+    {
+        say("question " + oneLine(question));
+        QList<RecoveryKeeper::Choice> choices(items.size(), RecoveryKeeper::Choice::Later);
+        choices[0] = RecoveryKeeper::Choice::Restore;
+        return choices;
+    }
+    bool askToDeleteBroken(QWidget *, const QString &question) override
+    {
+        say("broken " + oneLine(question));
+        return false;
+    }
+    void tellDistrusted(QWidget *, const QString &message) override { say("distrusted " + oneLine(message)); }
 };
 
 SaveStep killAt;
