@@ -1,28 +1,27 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "document/documentfiles.h"
 
-#include "window/messagebox.h"
-
-#include "core/window/apptitle.h"
-#include "window/commondialog.h"
 #include "core/document/diskfile.h"
 #include "core/document/disksnapshot.h"
+#include "core/document/editorplaceholders.h"
+#include "core/document/filemessages.h"
+#include "core/document/nativepath.h"
+#include "core/window/apptitle.h"
 #include "editor/editortext.h"
 #include "editor/pagefiller.h"
-#include "core/document/filemessages.h"
+#include "editor/pagetext.h"
 #include "editor/sourceeditor.h"
-#include "core/document/editorplaceholders.h"
-#include "core/document/nativepath.h"
+#include "window/commondialog.h"
+#include "window/messagebox.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QEvent>
-#include <QDir>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QStatusBar>
-
 #include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
@@ -144,8 +143,8 @@ void DocumentFiles::newDocument()
 {
     if (!settleChanges())
         return;
+    m_editor->setHoldsStandIns(false);
     m_session->startNew();
-    m_placeholders = false;
 }
 
 bool DocumentFiles::openDocument()
@@ -211,7 +210,7 @@ bool DocumentFiles::load(const QString &chosen, bool askFirst)
     if (PageFiller *filler = pageFiller(m_editor))
         showFilling(filler);
     if (breakers > 0)
-        m_backend->showWarning(m_window, editorBreakersMessage(path, breakers, m_placeholders));
+        m_backend->showWarning(m_window, editorBreakersMessage(path, breakers, m_editor->holdsStandIns()));
     return true;
 }
 
@@ -232,18 +231,11 @@ bool DocumentFiles::restoreDocument(const QString &path, const TextFormat &forma
 qsizetype DocumentFiles::holdForEditor(QString &text)
 {
     const qsizetype breakers = countEditorBreakers(text);
-    m_placeholders = breakers > 0 && canUsePlaceholders(text);
-    if (m_placeholders)
+    const bool standIns = breakers > 0 && canUsePlaceholders(text);
+    m_editor->setHoldsStandIns(standIns);
+    if (standIns)
         putPlaceholders(text);
     return breakers;
-}
-
-QString DocumentFiles::documentText() const
-{
-    QString text = editorText(m_editor);
-    if (m_placeholders)
-        takePlaceholders(text);
-    return text;
 }
 
 bool DocumentFiles::saveDocument()
@@ -274,8 +266,8 @@ bool DocumentFiles::overwriteSave()
 bool DocumentFiles::writeTo(const QString &path)
 {
     // held is the editor's text, stand-ins included; text is what is written.
-    const QString held = editorText(m_editor);
-    const QString text = documentText();
+    const QString held = PageText(m_editor, PageText::Form::Editor).all();
+    const QString text = PageText(m_editor).all();
     TextFormat format = m_session->format();
     QByteArray bytes;
     // Unedited, the file's own bytes go back: where an encoding has two codes
