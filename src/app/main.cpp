@@ -28,11 +28,7 @@ int main(int argc, char *argv[])
     MainWindow window;
     endCleanlyOnRequest(&window);
     window.show();
-    // File managers and "open with" pass the page to open as the argument:
-    // its bytes as they are, since Qt's argument list loses a name that is
-    // not UTF-8.
-    if (argc > 1)
-        window.documentFiles()->openPath(pathFromNative(argv[1]));
+    openAtStart(&window, argc > 1 ? argv[1] : nullptr);
     // Asked once the event loop runs, so that a SIGTERM arriving meanwhile
     // ends the program like any other time.
     QTimer::singleShot(0, &window, [&window] { window.recoveryKeeper()->offerRestore(); });

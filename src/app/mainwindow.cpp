@@ -5,6 +5,7 @@
 #include "core/settings/settingkeys.h"
 #include "editor/caretstatus.h"
 #include "editor/closingtagoffer.h"
+#include "editor/completionpopup.h"
 #include "editor/editcommands.h"
 #include "editor/linenumbergutter.h"
 #include "editor/finddialog.h"
@@ -43,6 +44,7 @@
 #include <QCloseEvent>
 #include <QDockWidget>
 #include <QEvent>
+#include <QFileInfo>
 #include <QIcon>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -152,8 +154,8 @@ void MainWindow::createMenus()
     addItem(help, u"version"_s, u"バージョン情報(&A)"_s);
 }
 
-// Added around the designed menus: none of its items has a key in the
-// designed key set.
+// Added around the designed menus: in the designed key set only the
+// completion list has a key (Ctrl+Space, which no designed item uses).
 void MainWindow::createEditMenu()
 {
     QMenu *edit = addMenu(u"mnuEdit"_s, u"編集(&E)"_s);
@@ -171,6 +173,8 @@ void MainWindow::createEditMenu()
     addItem(edit, u"editFindPrevious"_s, u"前を検索(&V)"_s);
     addItem(edit, u"editReplace"_s, u"置換(&E)..."_s);
     addItem(edit, u"editGotoLine"_s, u"指定行へ移動(&G)..."_s);
+    edit->addSeparator();
+    addItem(edit, u"complete"_s, u"入力候補(&L)"_s);
 }
 
 QAction *MainWindow::item(const QString &name) const
@@ -272,13 +276,29 @@ void MainWindow::connectEditing()
 
     auto *closingTags = new ClosingTagOffer(m_source);
     closingTags->setEnabled(Settings::closingTags.value());
+    auto *completion = createCompletion();
 
     m_settingsDialog->addPage(new KeySetPage(this));
     applyKeySet(this, keySetNamed(Settings::keySet.value()));
-    connect(m_settingsDialog, &SettingsDialog::applied, this, [this, closingTags] {
+    connect(m_settingsDialog, &SettingsDialog::applied, this, [this, closingTags, completion] {
         applyKeySet(this, keySetNamed(Settings::keySet.value()));
         closingTags->setEnabled(Settings::closingTags.value());
+        completion->setOpensWhileTyping(Settings::completeWhileTyping.value());
     });
+}
+
+// The completion list offers what fits at the caret; paths are relative to the page's folder.
+CompletionPopup *MainWindow::createCompletion()
+{
+    auto *completion = new CompletionPopup(m_source);
+    completion->setPageFolder([this] {
+        const QString path = m_session->path();
+        return path.isEmpty() ? QString() : QFileInfo(path).absolutePath();
+    });
+    completion->setOpensWhileTyping(Settings::completeWhileTyping.value());
+    connect(completion, &CompletionPopup::noteChanged, this, [this](const QString &note) { statusBar()->showMessage(note, 5000); });
+    wire(u"complete"_s, completion, &CompletionPopup::open);
+    return completion;
 }
 
 // A View item that switches a feature on or off and remembers the choice.

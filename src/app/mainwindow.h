@@ -9,6 +9,7 @@ class CheckPanel;
 template<typename T>
 struct Setting;
 class CommonDialog;
+class CompletionPopup;
 class DocumentFiles;
 class DocumentSession;
 class LivePreview;
@@ -52,6 +53,7 @@ private:
     void createMenus();
     void createEditMenu();
     void connectEditing();
+    CompletionPopup *createCompletion();
     void bindToggle(const QString &name, const Setting<bool> &setting, const std::function<void(bool)> &apply);
     void createClientArea();
     void setTabOrder();

@@ -3,7 +3,9 @@
 
 #include "app/mainwindow.h"
 #include "core/document/diskfile.h"
+#include "core/document/nativepath.h"
 #include "core/document/terminationsignals.h"
+#include "document/documentfiles.h"
 #include "document/recoverykeeper.h"
 
 #include <QApplication>
@@ -36,4 +38,14 @@ void endCleanlyOnRequest(MainWindow *window)
     QObject::connect(qApp, &QGuiApplication::commitDataRequest, window, [keepAndQuit](QSessionManager &) {
         keepAndQuit();
     });
+}
+
+void openAtStart(MainWindow *window, const char *argument)
+{
+    window->documentFiles()->repairInterruptedSaves();
+    // File managers and "open with" pass the page to open as the argument:
+    // its bytes as they are, since Qt's argument list loses a name that is
+    // not UTF-8.
+    if (argument)
+        window->documentFiles()->openPath(pathFromNative(argument));
 }

@@ -5,6 +5,7 @@
 #include "core/document/disksnapshot.h"
 #include "core/document/editorplaceholders.h"
 #include "core/document/filemessages.h"
+#include "core/document/interruptedsave.h"
 #include "core/document/nativepath.h"
 #include "core/window/apptitle.h"
 #include "editor/editortext.h"
@@ -188,6 +189,9 @@ bool DocumentFiles::load(const QString &chosen, bool askFirst)
     // A name Qt showed with U+FFFD for bytes that are not UTF-8 is the
     // existing file of those bytes.
     const QString path = recoverNativePath(chosen);
+    // A save into a page of this folder that did not finish is put right
+    // before any page there is read; leftovers of killed saves go.
+    tellRepairs(tidyFolder(path.left(std::max<qsizetype>(1, path.lastIndexOf(u'/')))));
     // Taken before reading: a change made while the file is read shows as a
     // change at the next look.
     DiskSnapshot snapshot = statSnapshot(path);
@@ -212,6 +216,17 @@ bool DocumentFiles::load(const QString &chosen, bool askFirst)
     if (breakers > 0)
         m_backend->showWarning(m_window, editorBreakersMessage(path, breakers, m_editor->holdsStandIns()));
     return true;
+}
+
+void DocumentFiles::repairInterruptedSaves()
+{
+    tellRepairs(::repairInterruptedSaves());
+}
+
+void DocumentFiles::tellRepairs(const QList<SaveRepair> &repairs)
+{
+    if (!repairs.isEmpty())
+        m_backend->showWarning(m_window, interruptedSavesMessage(repairs));
 }
 
 bool DocumentFiles::restoreDocument(const QString &path, const TextFormat &format, const QString &text)

@@ -5,6 +5,7 @@
 #include "document/documentsession.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QObject>
 #include <QString>
 #include <QStringView>
@@ -12,6 +13,7 @@
 #include <memory>
 
 class CommonDialog;
+struct SaveRepair;
 class PageFiller;
 class QLabel;
 class QMainWindow;
@@ -67,6 +69,10 @@ public:
     // Opens a page from the recent files: one that is gone is said so.
     bool openRecent(const QString &path);
 
+    // Finishes or undoes the saves that a killed program or a stopped
+    // machine left half done, and says what it found: at every start.
+    void repairInterruptedSaves();
+
     // For the window's close event: true when the window may close, after
     // asking about unsaved changes; false keeps it open.
     bool queryClose();
@@ -96,6 +102,7 @@ private:
     bool settleChanges();
     void showFilling(PageFiller *filler);
     bool load(const QString &path, bool askFirst);
+    void tellRepairs(const QList<SaveRepair> &repairs);
     qsizetype holdForEditor(QString &text);
     bool writeTo(const QString &path);
     bool confirmOverwrite(const QString &path);

@@ -31,12 +31,14 @@ KeySetPage::KeySetPage(QWidget *window, QWidget *parent)
     , m_standard(new QRadioButton(u"標準（Ctrl+C でコピー、Ctrl+F で検索、Ctrl+S で上書き保存）"_s, this))
     , m_table(new QTableWidget(this))
     , m_closingTags(new QCheckBox(u"「</」を入力したとき、閉じていない要素の終了タグを候補に出す"_s, this))
+    , m_completeWhileTyping(new QCheckBox(u"「<」「&」や属性の位置を入力したとき、入力候補の一覧を自動で出す（Ctrl+Space でいつでも出せます）"_s, this))
 {
     setObjectName(u"keySetPage"_s);
     m_designed->setObjectName(u"keySetDesigned"_s);
     m_standard->setObjectName(u"keySetStandard"_s);
     m_table->setObjectName(u"keyTable"_s);
     m_closingTags->setObjectName(u"closingTags"_s);
+    m_completeWhileTyping->setObjectName(u"completeWhileTyping"_s);
 
     const QList<KeyBinding> &bindings = keyBindings();
     m_table->setColumnCount(3);
@@ -61,6 +63,7 @@ KeySetPage::KeySetPage(QWidget *window, QWidget *parent)
     layout->addWidget(m_standard);
     layout->addWidget(m_table);
     layout->addWidget(m_closingTags);
+    layout->addWidget(m_completeWhileTyping);
 }
 
 QString KeySetPage::title() const
@@ -74,10 +77,12 @@ void KeySetPage::load()
     m_designed->setChecked(set == KeySet::Designed);
     m_standard->setChecked(set == KeySet::Standard);
     m_closingTags->setChecked(Settings::closingTags.value());
+    m_completeWhileTyping->setChecked(Settings::completeWhileTyping.value());
 }
 
 void KeySetPage::apply()
 {
     Settings::keySet.setValue(keySetName(m_standard->isChecked() ? KeySet::Standard : KeySet::Designed));
     Settings::closingTags.setValue(m_closingTags->isChecked());
+    Settings::completeWhileTyping.setValue(m_completeWhileTyping->isChecked());
 }

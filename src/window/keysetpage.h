@@ -26,4 +26,5 @@ private:
     QRadioButton *m_standard;
     QTableWidget *m_table;
     QCheckBox *m_closingTags;
+    QCheckBox *m_completeWhileTyping;
 };

@@ -8,11 +8,15 @@
 //
 //   tagpot_testchild keep <file> <text>  edit; print "written" once recovery holds it
 //   tagpot_testchild hold <file> <text>  edit; print "ready" (no recovery written by time)
-//   tagpot_testchild save <file> <text>  edit and save onto file; print "saved" or "failed"
+//   tagpot_testchild save <file> <text>  edit and save onto file; print "saving", then "saved" or "failed"
 //   tagpot_testchild restore             restore the newest recovery file; print what came back
+//   tagpot_testchild killsave <step> <file> <text>  edit and save onto file, killed (SIGKILL) at
+//                                        that step of the write (kept, writing, unsynced, renaming)
+//   tagpot_testchild start [file]        start as the program does, open file; print "started"
 
 #include "app/mainwindow.h"
 #include "app/startup.h"
+#include "core/document/interruptedsave.h"
 #include "core/document/nativepath.h"
 #include "document/documentfiles.h"
 #include "document/documentsession.h"
@@ -25,6 +29,7 @@
 #include <QApplication>
 #include <QTextCursor>
 
+#include <csignal>
 #include <cstdio>
 
 using namespace Qt::StringLiterals;
@@ -68,6 +73,29 @@ public:
     }
 };
 
+SaveStep killAt;
+
+bool killAtStep(const QByteArray &name)
+{
+    static const std::pair<QByteArrayView, SaveStep> steps[] = {
+        {"kept", SaveStep::OldBytesKept},
+        {"writing", SaveStep::Writing},
+        {"unsynced", SaveStep::WrittenUnsynced},
+        {"renaming", SaveStep::NewFileWritten},
+    };
+    for (const auto &[stepName, step] : steps) {
+        if (name == stepName) {
+            killAt = step;
+            setSaveStepHook([](SaveStep reached) {
+                if (reached == killAt)
+                    ::raise(SIGKILL);
+            });
+            return true;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -76,7 +104,14 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     if (argc < 2)
         return 2;
-    const QByteArray command = argv[1];
+    QByteArray command = argv[1];
+    if (command == "killsave") {
+        if (argc < 3 || !killAtStep(argv[2]))
+            return 2;
+        command = "save";
+        argv += 1;
+        argc -= 1;
+    }
     const QString path = argc > 2 ? pathFromNative(argv[2]) : QString();
     const QString text = argc > 3 ? QString::fromUtf8(argv[3]) : QString();
 
@@ -89,6 +124,12 @@ int main(int argc, char *argv[])
     window.documentFiles()->setBackend(std::make_unique<PrintedPrompts>());
     RecoveryKeeper *keeper = window.recoveryKeeper();
     keeper->setPrompt(std::make_unique<RestoreFirst>());
+
+    if (command == "start") {
+        openAtStart(&window, argc > 2 ? argv[2] : nullptr);
+        say("started");
+        return 0;
+    }
 
     if (command == "restore") {
         if (!keeper->offerRestore())
@@ -114,6 +155,7 @@ int main(int argc, char *argv[])
     window.source()->setSelText(text);
 
     if (command == "save") {
+        say("saving");
         say(window.documentFiles()->saveDocument() ? "saved" : "failed");
         return 0;
     }

@@ -21,6 +21,7 @@
 #include <QFile>
 #include <QInputDialog>
 #include <QLabel>
+#include <QListWidget>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
@@ -121,6 +122,9 @@ private Q_SLOTS:
     void colouringOffLeavesNoColours();
 
     void closingTagOffer();
+    void completionOpensOnCtrlSpaceInBothKeySets_data();
+    void completionOpensOnCtrlSpaceInBothKeySets();
+    void completionOpensWhileTypingOnceChosenInTheSettings();
 
 private:
     void makeWindow();
@@ -612,3 +616,52 @@ void TestEditing::closingTagOffer()
 
 QTEST_MAIN(TestEditing)
 #include "tst_editing.moc"
+
+void TestEditing::completionOpensOnCtrlSpaceInBothKeySets_data()
+{
+    QTest::addColumn<QString>("set");
+    QTest::addRow("designed keys") << u"designed"_s;
+    QTest::addRow("standard keys") << u"standard"_s;
+}
+
+void TestEditing::completionOpensOnCtrlSpaceInBothKeySets()
+{
+    QFETCH(QString, set);
+    Settings::keySet.setValue(set);
+    makeWindow();
+    auto *list = control<QListWidget>(m_window->editor, u"completionList"_s);
+    QCOMPARE(m_window->action(u"complete"_s)->shortcut(), QKeySequence(u"Ctrl+Space"_s));
+
+    typeInEditor(u"<ul><li>a</li></"_s);
+    QVERIFY(!list->isVisible());
+    QTest::keyClick(m_window->editor, Qt::Key_Space, Qt::ControlModifier);
+    QVERIFY(list->isVisible());
+    QCOMPARE(list->currentItem()->text(), u"</ul>"_s);
+    QTest::keyClick(m_window->editor, Qt::Key_Return);
+    QVERIFY(!list->isVisible());
+    QCOMPARE(m_window->editor->toPlainText(), u"<ul><li>a</li></ul>"_s);
+}
+
+void TestEditing::completionOpensWhileTypingOnceChosenInTheSettings()
+{
+    makeWindow();
+    auto *list = control<QListWidget>(m_window->editor, u"completionList"_s);
+    typeInEditor(u"<p>&co"_s);
+    QVERIFY(!list->isVisible());
+
+    SettingsDialog *settings = m_window->settingsDialog();
+    QMetaObject::invokeMethod(
+        settings,
+        [settings] {
+            control<QCheckBox>(settings, u"completeWhileTyping"_s)->setChecked(true);
+            control<QPushButton>(settings, u"settingsOK"_s)->click();
+        },
+        Qt::QueuedConnection);
+    m_window->trigger(u"preferences"_s);
+    QVERIFY(Settings::completeWhileTyping.value());
+
+    m_window->editor->setFocus();
+    typeInEditor(u" &co"_s);
+    QVERIFY(list->isVisible());
+    QCOMPARE(list->currentItem()->text(), u"&copy;"_s);
+}

@@ -179,6 +179,8 @@ private slots:
     void fileSizeLimitFailsLikeAFullDisk_data();
     void fileSizeLimitFailsLikeAFullDisk();
     void commandLineNameThatIsNotUtf8();
+    void killedSaveIsPutRightAtStart_data();
+    void killedSaveIsPutRightAtStart();
 
 private:
     QString stateFolder() const { return m_home->path() + u"/state/tagpot"_s; }
@@ -316,7 +318,8 @@ void TestSurvival::fileSizeLimitFailsLikeAFullDisk()
     QFETCH(QString, oldFileNote);
 
     const QString page = m_home->filePath(u"page.html"_s);
-    const QByteArray bytes = fixture(u"sjis_crlf.html"_s);
+    // Larger than the journal of a write in place, which the limit must let through.
+    const QByteArray bytes = fixture(u"sjis_crlf.html"_s).repeated(8);
     writeBytes(page, bytes);
     if (hardLinked)
         QCOMPARE(::link(QFile::encodeName(page).constData(), QFile::encodeName(m_home->filePath(u"other.html"_s)).constData()), 0);
@@ -362,6 +365,78 @@ void TestSurvival::commandLineNameThatIsNotUtf8()
         ::close(in);
     }
     QCOMPARE(saved, "<!-- \x92\xC7\x89\xC1 -->\r\n" + bytes);
+}
+
+void TestSurvival::killedSaveIsPutRightAtStart_data()
+{
+    QTest::addColumn<QByteArray>("step");
+    QTest::addColumn<bool>("inPlace");
+    QTest::addColumn<bool>("mixedWhenKilled");
+    QTest::addColumn<bool>("newBytesStay");
+    QTest::addColumn<QString>("told");
+
+    QTest::addRow("written in place, killed once the old bytes are copied: the file is as it was")
+        << QByteArray("kept") << true << false << false << u"保存する前の内容のままです"_s;
+    QTest::addRow("written in place, killed half way through: the old bytes are put back")
+        << QByteArray("writing") << true << true << false << u"保存する前の内容に戻しました"_s;
+    QTest::addRow("written in place, killed before the sync: the new bytes stay")
+        << QByteArray("unsynced") << true << false << true << u"保存した内容のままです"_s;
+    QTest::addRow("through a new file, killed before the rename: the old file stays, the new one goes")
+        << QByteArray("renaming") << false << false << false << QString();
+}
+
+// The real program saves a page and is killed at a chosen step of the write;
+// the next start puts the file right under every name, tells the user once
+// what happened, and leaves nothing of the save beside the page.
+void TestSurvival::killedSaveIsPutRightAtStart()
+{
+    QFETCH(QByteArray, step);
+    QFETCH(bool, inPlace);
+    QFETCH(bool, mixedWhenKilled);
+    QFETCH(bool, newBytesStay);
+    QFETCH(QString, told);
+
+    const QString folder = m_home->filePath(u"site"_s);
+    QVERIFY(QDir().mkpath(folder));
+    const QString page = folder + u"/page.html"_s;
+    const QString other = folder + u"/other.html"_s;
+    const QByteArray oldBytes = QByteArray("<p>old line</p>\n").repeated(20000);
+    const QByteArray added = "<p>new</p>\n";
+    writeBytes(page, oldBytes);
+    if (inPlace)
+        QCOMPARE(::link(QFile::encodeName(page).constData(), QFile::encodeName(other).constData()), 0);
+    const QStringList names = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+
+    Child saving(m_home->path());
+    saving.start({"killsave", step, QFile::encodeName(page), added});
+    QVERIFY(saving.finish());
+    QCOMPARE(saving.process().exitStatus(), QProcess::CrashExit);
+    const QByteArray killed = readBytes(page);
+    QCOMPARE(killed != oldBytes && killed != added + oldBytes, mixedWhenKilled);
+
+    Child next(m_home->path());
+    next.start({"start", QFile::encodeName(page)});
+    QVERIFY(next.finish());
+    QCOMPARE(next.process().exitCode(), 0);
+    QVERIFY(next.lines().contains("started"));
+    QList<QByteArray> warnings;
+    for (const QByteArray &line : next.lines()) {
+        if (line.startsWith("warning "))
+            warnings << line;
+    }
+    if (told.isEmpty()) {
+        QCOMPARE(warnings, QList<QByteArray>());
+    } else {
+        QCOMPARE(warnings.size(), 1);
+        QVERIFY2(QString::fromUtf8(warnings[0]).contains(told), warnings[0].constData());
+        QVERIFY2(warnings[0].contains(QFile::encodeName(page)), warnings[0].constData());
+    }
+    QCOMPARE(readBytes(page), newBytesStay ? added + oldBytes : oldBytes);
+    if (inPlace)
+        QCOMPARE(readBytes(other), readBytes(page));
+    QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot), names);
+    QCOMPARE(QDir(stateFolder() + u"/saves"_s).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList());
 }
 
 QTEST_GUILESS_MAIN(TestSurvival)

@@ -24,7 +24,9 @@
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QMessageBox>
+#include <QProcess>
 #include <QProgressBar>
+#include <QScopeGuard>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QSignalSpy>
@@ -40,6 +42,7 @@
 #include <csignal>
 #include <cstdio>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -188,6 +191,7 @@ private slots:
     void failedSaveKeepsEverything();
     void offersUtf8ForUnencodable_data();
     void offersUtf8ForUnencodable();
+    void refusesToSaveNul();
     void writesTypedJisVariants_data();
     void writesTypedJisVariants();
     void listsOnlyOthersBesideJisVariants_data();
@@ -491,13 +495,18 @@ void TestDocumentFiles::refusesToOpen_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<bool>("createFile");
     QTest::addColumn<QString>("reason");
+    QTest::addColumn<QString>("special");
 
-    QTest::addRow("a picture") << fixture(u"not_text.png"_s) << true << u"テキストファイルではありません"_s;
+    QTest::addRow("a picture") << fixture(u"not_text.png"_s) << true << u"テキストファイルではありません"_s << QString();
     QTest::addRow("bytes in no supported encoding") << QByteArray("<P>\x80\xff</P>") << true
-                                                     << u"どれとしても正しく読めません"_s;
+                                                     << u"どれとしても正しく読めません"_s << QString();
     QTest::addRow("a UTF-8 BOM before Shift_JIS") << QByteArray("\xef\xbb\xbf\x82\xa0") << true
-                                                  << u"UTF-8 として正しくありません"_s;
-    QTest::addRow("a missing file") << QByteArray() << false << u"ファイルが見つかりません"_s;
+                                                  << u"UTF-8 として正しくありません"_s << QString();
+    QTest::addRow("a missing file") << QByteArray() << false << u"ファイルが見つかりません"_s << QString();
+    QTest::addRow("a file of /proc that stat calls empty and that never ends")
+        << QByteArray() << false << u"大きすぎます"_s << u"/proc/self/pagemap"_s;
+    QTest::addRow("a pipe another program fills for ever") << QByteArray() << false << u"通常のファイルではありません"_s
+                                                          << u"fifo"_s;
 }
 
 // The document, caption and FileName stay; the message names the file and why.
@@ -506,6 +515,7 @@ void TestDocumentFiles::refusesToOpen()
     QFETCH(QByteArray, bytes);
     QFETCH(bool, createFile);
     QFETCH(QString, reason);
+    QFETCH(QString, special);
 
     const QString current = copyOfFixture(u"eucjp_lf.html"_s);
     QVERIFY(m_window->files->openPath(current));
@@ -513,9 +523,21 @@ void TestDocumentFiles::refusesToOpen()
     const QString edited = PageText(m_window->editor, PageText::Form::Editor).all();
     const QString status = statusText();
 
-    const QString path = m_dir->filePath(u"refused.html"_s);
+    QString path = m_dir->filePath(u"refused.html"_s);
     if (createFile)
         writeBytes(path, bytes);
+    QProcess filler;
+    if (special == u"fifo") {
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        filler.start(u"sh"_s, {u"-c"_s, u"exec yes > \"$0\""_s, path});
+        QVERIFY(filler.waitForStarted());
+    } else if (!special.isEmpty()) {
+        path = special;
+    }
+    const auto stopFiller = qScopeGuard([&] {
+        filler.kill();
+        filler.waitForFinished();
+    });
     m_dialogs.opens << path;
     QVERIFY(!m_window->files->openDocument());
 
@@ -677,6 +699,27 @@ void TestDocumentFiles::offersUtf8ForUnencodable()
     QCOMPARE(m_window->session->format().encoding, TextEncoding::Utf8);
     QCOMPARE(statusText(), u"文字コード: UTF-8　改行: "_s + lineEndName(format.lineEnd));
     QCOMPARE(m_window->session->path(), path);
+}
+
+// A pasted NUL would make a file the program refuses to open: the save is
+// refused where it stands, in any encoding, and the file stays as it was.
+void TestDocumentFiles::refusesToSaveNul()
+{
+    const QString path = copyOfFixture(u"utf8_lf.html"_s);
+    const QByteArray bytes = readBytes(path);
+    QVERIFY(m_window->files->openPath(path));
+    QTextCursor cursor = m_window->editor->textCursor();
+    cursor.movePosition(QTextCursor::NextBlock);
+    m_window->editor->setTextCursor(cursor);
+    m_window->editor->setSelText(u"a"_s + QChar(0));
+
+    m_dialogs.saves << path;
+    QVERIFY(!m_window->files->saveDocument());
+    QVERIFY(m_prompts.utf8Questions.isEmpty());
+    QCOMPARE(m_prompts.errors.size(), 1);
+    QVERIFY2(m_prompts.errors[0].contains(u"2 行 2 文字目：U+0000"_s), qPrintable(m_prompts.errors[0]));
+    QCOMPARE(readBytes(path), bytes);
+    QVERIFY(m_window->isWindowModified());
 }
 
 void TestDocumentFiles::writesTypedJisVariants_data()

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/document/diskfile.h"
 
+#include "core/document/interruptedsave.h"
 #include "core/document/nativepath.h"
+#include "core/document/posixfile.h"
 
-#include <QList>
-#include <QRandomGenerator>
 
 #include <cerrno>
 #include <csignal>
@@ -55,6 +55,7 @@ QString explainSystemReason(const QString &systemReason)
         {ETXTBSY, u"ファイルが使用中です"},
         {EMFILE, u"開いているファイルが多すぎます"},
         {ELOOP, u"シンボリックリンクが多すぎます"},
+        {EEXIST, u"同じ名前のものがすでにあります"},
     };
     QString japanese;
     if (systemReason == u"Filename refers to a directory")
@@ -75,27 +76,6 @@ void ignoreFileSizeSignal()
 
 namespace {
 
-// A descriptor that closes itself.
-class Descriptor
-{
-public:
-    explicit Descriptor(int fd = -1) : m_fd(fd) {}
-    ~Descriptor() { reset(); }
-    Descriptor(const Descriptor &) = delete;
-    Descriptor &operator=(const Descriptor &) = delete;
-    int get() const { return m_fd; }
-    bool valid() const { return m_fd >= 0; }
-    void reset(int fd = -1)
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-        m_fd = fd;
-    }
-
-private:
-    int m_fd;
-};
-
 bool failWith(DiskFailure *failure, const QString &reason)
 {
     fail(failure, reason);
@@ -105,51 +85,6 @@ bool failWith(DiskFailure *failure, const QString &reason)
 bool failWithErrno(DiskFailure *failure, int code)
 {
     return failWith(failure, explainSystemError(code));
-}
-
-bool writeAll(int fd, QByteArrayView bytes, qint64 offset, int *error)
-{
-    qint64 written = 0;
-    while (written < bytes.size()) {
-        const ssize_t now = ::pwrite(fd, bytes.data() + written, size_t(bytes.size() - written), off_t(offset + written));
-        if (now < 0 && errno == EINTR)
-            continue;
-        if (now <= 0) {
-            *error = now < 0 ? errno : ENOSPC;
-            return false;
-        }
-        written += now;
-    }
-    return true;
-}
-
-bool readAll(int fd, QByteArray *bytes, int *error)
-{
-    struct stat info;
-    if (::fstat(fd, &info) != 0) {
-        *error = errno;
-        return false;
-    }
-    QByteArray read;
-    read.resize(qsizetype(info.st_size));
-    qsizetype done = 0;
-    for (;;) {
-        if (done == read.size())
-            read.resize(read.size() + 64 * 1024);
-        const ssize_t now = ::pread(fd, read.data() + done, size_t(read.size() - done), off_t(done));
-        if (now < 0 && errno == EINTR)
-            continue;
-        if (now < 0) {
-            *error = errno;
-            return false;
-        }
-        if (now == 0)
-            break;
-        done += now;
-    }
-    read.resize(done);
-    *bytes = std::move(read);
-    return true;
 }
 
 // The file a path names: symbolic links followed, so that a link keeps
@@ -179,38 +114,19 @@ QByteArray resolvedTarget(const QByteArray &path)
     return current;
 }
 
-QByteArray folderOf(const QByteArray &path)
+QString tooLargeReason()
 {
-    const qsizetype slash = path.lastIndexOf('/');
-    if (slash < 0)
-        return ".";
-    return slash == 0 ? QByteArray("/") : path.left(slash);
+    return u"ファイルが大きすぎます（開けるのは %1 MB まで）"_s.arg(largestDocument >> 20);
 }
 
-// A new file beside target, named after it, created with mode: the umask applies.
-int createBeside(const QByteArray &target, const char *kind, mode_t mode, QByteArray *name, int *error)
+// A folder fsync that fails leaves the rename possibly undone after a power
+// loss; file systems that cannot sync a folder say EINVAL.
+bool folderSynced(const QByteArray &path, int *error)
 {
-    const QByteArray folder = folderOf(target);
-    const QByteArray base = target.mid(target.lastIndexOf('/') + 1);
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        *name = folder + "/." + base + kind + QByteArray::number(QRandomGenerator::global()->generate(), 36);
-        const int fd = ::open(name->constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
-        if (fd >= 0)
-            return fd;
-        if (errno != EEXIST) {
-            *error = errno;
-            return -1;
-        }
-    }
-    *error = EEXIST;
-    return -1;
-}
-
-void syncFolder(const QByteArray &path)
-{
-    const Descriptor folder(::open(folderOf(path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (folder.valid())
-        ::fsync(folder.get());
+    if (syncFolderOf(path) || errno == EINVAL)
+        return true;
+    *error = errno;
+    return false;
 }
 
 // Copies every extended attribute (ACLs are some) of from onto to; false
@@ -265,16 +181,21 @@ bool sameIdentity(int fd, const struct stat &old)
         && (now.st_mode & 07777) == (old.st_mode & 07777);
 }
 
-// The whole of bytes into a new file beside target, synced.
+// The whole of bytes into a new file beside target, synced, then renamed
+// over it. NeedsInPlace where the new file could not become what the old
+// one is, or where the folder may not be written.
 enum class Replaced { Done, Failed, NeedsInPlace };
 
 Replaced replaceByRename(const QByteArray &target, const struct stat *old, QByteArrayView bytes, DiskFailure *failure)
 {
+    QByteArray id;
     QByteArray name;
     int error = 0;
     // The new file is private until it holds the old file's mode.
-    Descriptor fd(createBeside(target, ".tagpot-new-", old ? 0600 : 0666, &name, &error));
+    Descriptor fd(createTemporary(folderOf(target), TemporaryKind::NewBytes, old ? 0600 : 0666, &id, &name, &error));
     if (!fd.valid()) {
+        if (old && (error == EACCES || error == EPERM))
+            return Replaced::NeedsInPlace;
         failWithErrno(failure, error);
         return Replaced::Failed;
     }
@@ -287,7 +208,7 @@ Replaced replaceByRename(const QByteArray &target, const struct stat *old, QByte
     if (!writeAll(fd.get(), bytes, 0, &error))
         return abandon(error);
     if (old) {
-        const Descriptor oldFd(::open(target.constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW));
+        const Descriptor oldFd(::open(target.constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK));
         // Owner first: changing it clears the set-user and set-group bits.
         const bool kept = oldFd.valid() && ::fchown(fd.get(), old->st_uid, old->st_gid) == 0
             && copyAttributes(oldFd.get(), fd.get()) && ::fchmod(fd.get(), old->st_mode & 07777) == 0
@@ -300,64 +221,78 @@ Replaced replaceByRename(const QByteArray &target, const struct stat *old, QByte
     }
     if (::fsync(fd.get()) != 0)
         return abandon(errno);
-    fd.reset();
+    reachSaveStep(SaveStep::NewFileWritten);
     if (::rename(name.constData(), target.constData()) != 0)
         return abandon(errno);
-    syncFolder(target);
+    fd.reset();
+    if (!folderSynced(target, &error)) {
+        if (failure)
+            failure->oldFileDamaged = true;
+        failWith(failure, u"ファイルは書き換えましたが、フォルダーへの記録を確定できませんでした（電源が切れると失われることがあります）："_s
+                              + explainSystemError(error));
+        return Replaced::Failed;
+    }
     return Replaced::Done;
 }
 
 // Writes bytes into the file itself: its inode, links, owner and attributes
-// stay. The old bytes wait, synced, in a copy beside it until the new ones
-// are synced; a failure writes them back.
+// stay. A synced copy of the old bytes and a journal stand beside it until
+// the new ones are synced (see interruptedsave.h); a failure writes the old
+// bytes back.
 bool writeInPlace(const QByteArray &target, const struct stat &old, QByteArrayView bytes, DiskFailure *failure)
 {
     int error = 0;
-    const Descriptor file(::open(target.constData(), O_RDWR | O_CLOEXEC | O_NOFOLLOW));
+    const Descriptor file(::open(target.constData(), O_RDWR | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK));
     if (!file.valid())
         return failWithErrno(failure, errno);
-    QByteArray oldBytes;
-    if (!readAll(file.get(), &oldBytes, &error))
-        return failWithErrno(failure, error);
+    struct stat opened;
+    if (::fstat(file.get(), &opened) != 0 || !S_ISREG(opened.st_mode))
+        return failWith(failure, u"通常のファイルではありません"_s);
+    // An earlier write into this file that did not finish is put right
+    // first: its journal must not outlive this one.
+    tidyFolder(pathFromNative(folderOf(target)));
 
-    QByteArray copyName;
-    {
-        Descriptor copy(createBeside(target, ".tagpot-old-", 0600, &copyName, &error));
-        if (!copy.valid())
-            return failWith(failure, u"元の内容の控えを作れませんでした："_s + explainSystemError(error));
-        if (!writeAll(copy.get(), oldBytes, 0, &error) || ::fsync(copy.get()) != 0) {
-            if (!error)
-                error = errno;
-            copy.reset();
-            ::unlink(copyName.constData());
-            return failWith(failure, u"元の内容の控えを作れませんでした："_s + explainSystemError(error));
-        }
-        syncFolder(target);
+    InPlaceJournal journal;
+    QString reason;
+    if (!journal.begin(target, file.get(), bytes, &reason))
+        return failWith(failure, reason);
+
+    // In pieces, so that a test can stop the program between them.
+    const qsizetype piece = std::max<qsizetype>(1, std::min<qsizetype>(qsizetype(4) << 20, (bytes.size() + 1) / 2));
+    bool written = true;
+    for (qsizetype at = 0; written && at < bytes.size(); at += piece) {
+        written = writeAll(file.get(), bytes.sliced(at, std::min(piece, bytes.size() - at)), at, &error);
+        if (written && at + piece < bytes.size())
+            reachSaveStep(SaveStep::Writing);
     }
-
-    if (writeAll(file.get(), bytes, 0, &error) && ::ftruncate(file.get(), off_t(bytes.size())) == 0
-        && ::fsync(file.get()) == 0) {
+    if (written && ::ftruncate(file.get(), off_t(bytes.size())) == 0) {
+        reachSaveStep(SaveStep::WrittenUnsynced);
+        written = ::fsync(file.get()) == 0;
+    } else {
+        written = false;
+    }
+    if (written) {
         // Writing clears the set-user and set-group bits for anyone but root.
         if (!sameIdentity(file.get(), old))
             ::fchmod(file.get(), old.st_mode & 07777);
-        ::unlink(copyName.constData());
+        journal.finish();
         return true;
     }
     if (!error)
         error = errno;
-    const QString reason = explainSystemError(error);
+    const QString why = explainSystemError(error);
     int restoreError = 0;
-    if (writeAll(file.get(), oldBytes, 0, &restoreError) && ::ftruncate(file.get(), off_t(oldBytes.size())) == 0
-        && ::fsync(file.get()) == 0) {
+    if (journal.putBack(file.get(), &restoreError)) {
         if (!sameIdentity(file.get(), old))
             ::fchmod(file.get(), old.st_mode & 07777);
-        ::unlink(copyName.constData());
-        return failWith(failure, reason + u"\n元のファイルには元の内容を書き戻しました。"_s);
+        journal.finish();
+        return failWith(failure, why + u"\n元のファイルには元の内容を書き戻しました。"_s);
     }
+    // The journal stays: the next start or open tries again.
     if (failure)
         failure->oldFileDamaged = true;
-    return failWith(failure, reason + u"\n元の内容を書き戻せませんでした。元の内容は「"_s
-                                 + pathFromNative(copyName) + u"」に残っています。"_s);
+    return failWith(failure, why + u"\n元の内容を書き戻せませんでした。元の内容は「"_s
+                                 + pathFromNative(journal.copyPath()) + u"」に残っています。"_s);
 }
 
 } // namespace
@@ -377,14 +312,20 @@ bool readWholeFile(const QString &path, QByteArray *bytes, DiskFailure *failure)
     if (!S_ISREG(info.st_mode))
         return failWith(failure, u"通常のファイルではありません"_s);
     if (info.st_size > largestDocument)
-        return failWith(failure, u"ファイルが大きすぎます（開けるのは %1 MB まで）"_s.arg(largestDocument >> 20));
+        return failWith(failure, tooLargeReason());
     const Descriptor fd(::open(native.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (!fd.valid())
         return failWithErrno(failure, errno);
+    // What was opened, not what the name was a moment ago.
+    if (::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode))
+        return failWith(failure, u"通常のファイルではありません"_s);
     int error = 0;
+    bool tooLarge = false;
     QByteArray read;
-    if (!readAll(fd.get(), &read, &error))
+    if (!readUpTo(fd.get(), largestDocument, &read, &tooLarge, &error))
         return failWithErrno(failure, error);
+    if (tooLarge)
+        return failWith(failure, tooLargeReason());
     *bytes = std::move(read);
     return true;
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/document/filemessages.h"
 
+#include "core/document/interruptedsave.h"
 #include "core/document/nativepath.h"
 #include "core/document/recoveryfile.h"
 
@@ -10,9 +11,22 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+// A name with a line end or another control character in it shows that
+// character's picture (␊ for a line feed): it cannot start lines of its own
+// in a question.
 QString quoted(const QString &path)
 {
-    return u"「" + displayedPath(path) + u"」";
+    QString shown = displayedPath(path);
+    for (QChar &c : shown) {
+        const char16_t u = c.unicode();
+        if (u < 0x20)
+            c = QChar(char16_t(0x2400 + u));
+        else if (u == 0x7F)
+            c = QChar(char16_t(0x2421));
+        else if (u == 0x2028 || u == 0x2029 || u == 0x85)
+            c = QChar(char16_t(0x2424));
+    }
+    return u"「" + shown + u"」";
 }
 
 QString characterName(char32_t character)
@@ -138,4 +152,29 @@ QString recentMissingMessage(const QString &path)
 {
     return u"ファイル" + quoted(path) + u"が見つかりません。\n\n"
            u"移動または削除された可能性があります。「最近使ったファイル」の一覧から外します。";
+}
+
+QString interruptedSavesMessage(const QList<SaveRepair> &repairs)
+{
+    QStringList parts;
+    for (const SaveRepair &repair : repairs) {
+        const QString file = u"ファイル"_s + quoted(repair.path);
+        switch (repair.outcome) {
+        case SaveRepair::Outcome::NewKept:
+            parts << file + u"：新しい内容はすべて書き込まれていました。保存した内容のままです。"_s;
+            break;
+        case SaveRepair::Outcome::OldKept:
+            parts << file + u"：まだ書き換えられていませんでした。保存する前の内容のままです。"_s;
+            break;
+        case SaveRepair::Outcome::OldPutBack:
+            parts << file + u"：書きかけで壊れていたので、保存する前の内容に戻しました。"_s;
+            break;
+        case SaveRepair::Outcome::Failed:
+            parts << file + u"：元に戻せませんでした（"_s + repair.reason + u"）。保存する前の内容は"_s + quoted(repair.copy)
+                    + u"に残っています。"_s;
+            break;
+        }
+    }
+    return u"前回、ファイルの保存が途中で止まっていました（タグポットが強制終了したか、コンピューターが止まったため）。\n\n"_s
+        + parts.join(u"\n\n"_s);
 }

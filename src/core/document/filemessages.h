@@ -3,6 +3,7 @@
 
 #include "core/document/textfile.h"
 
+#include <QList>
 #include <QString>
 #include <QStringView>
 
@@ -25,6 +26,11 @@ QString unsavableMessage(const QString &path, const WrittenText &written);
 // For a file holding U+2029, U+FDD0 or U+FDD1, which the editor cannot show as
 // characters: keptOnSave tells whether saving writes them back as they were.
 QString editorBreakersMessage(const QString &path, qsizetype count, bool keptOnSave);
+
+struct SaveRepair;
+// What was found and done about saves that did not finish (the program was
+// killed, or the machine stopped, while a page was written into its file).
+QString interruptedSavesMessage(const QList<SaveRepair> &repairs);
 
 struct RecoveryRecord;
 // Whether to restore the unsaved text a program no longer running left.

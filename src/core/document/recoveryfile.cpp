@@ -3,6 +3,7 @@
 
 #include "core/document/diskfile.h"
 #include "core/document/nativepath.h"
+#include "core/document/posixfile.h"
 
 #include <QDir>
 #include <QRandomGenerator>
@@ -11,11 +12,13 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
+#include <map>
 #include <utility>
 
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <dirent.h>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
@@ -54,25 +57,109 @@ QByteArray native(const QString &path)
     return nativePath(path);
 }
 
-// Opens (creating, mode 0600) and locks path without waiting; -1 when another
-// running program holds it.
-int lockFile(const QString &path)
+constexpr QStringView temporarySuffix = u".tmp";
+
+// Why a file in the recovery folder is not one to trust: empty when it is a
+// regular file of the user's with one name.
+QString distrust(const struct stat &info)
 {
-    const int fd = ::open(native(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-    if (fd < 0)
-        return -1;
-    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-        ::close(fd);
-        return -1;
-    }
-    ::fchmod(fd, 0600);
-    return fd;
+    if (S_ISLNK(info.st_mode))
+        return u"シンボリックリンクです"_s;
+    if (!S_ISREG(info.st_mode))
+        return u"通常のファイルではありません"_s;
+    if (info.st_uid != ::geteuid())
+        return u"ほかのユーザーのファイルです"_s;
+    if (info.st_nlink != 1)
+        return u"ほかの名前（ハードリンク）を持っています"_s;
+    return {};
 }
 
-bool readFile(const QString &path, QByteArray *bytes)
+// Opens path without following a link and checks what was opened; the
+// reason it is distrusted, else empty with *fd set (or errno in *error).
+QString openTrusted(const QString &path, int flags, Descriptor *fd, int *error)
 {
-    DiskFailure failure;
-    return readWholeFile(path, bytes, &failure);
+    fd->reset(::open(native(path).constData(), flags | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK, 0600));
+    struct stat info;
+    if (!fd->valid()) {
+        *error = errno;
+        if (errno == ELOOP && ::lstat(native(path).constData(), &info) == 0)
+            return distrust(info);
+        return {};
+    }
+    if (::fstat(fd->get(), &info) != 0) {
+        *error = errno;
+        fd->reset();
+        return {};
+    }
+    QString reason = distrust(info);
+    if (!reason.isEmpty())
+        fd->reset();
+    return reason;
+}
+
+enum class Locked { Taken, Running, Unsafe, Unlockable };
+
+// Opens (creating, mode 0600) and locks path without waiting. In a folder
+// the user may not write, an existing lock is taken read-only, and none at
+// all means no program holds the file.
+Locked lockFile(const QString &path, int *fd, QString *reason)
+{
+    Descriptor lock;
+    int error = 0;
+    *reason = openTrusted(path, O_RDWR | O_CREAT, &lock, &error);
+    if (!reason->isEmpty())
+        return Locked::Unsafe;
+    if (!lock.valid() && (error == EACCES || error == EROFS || error == EPERM)) {
+        *reason = openTrusted(path, O_RDONLY, &lock, &error);
+        if (!reason->isEmpty())
+            return Locked::Unsafe;
+        if (!lock.valid() && error == ENOENT) {
+            *fd = -1;
+            return Locked::Taken;
+        }
+    }
+    if (!lock.valid()) {
+        *reason = explainSystemError(error);
+        return Locked::Unlockable;
+    }
+    if (::flock(lock.get(), LOCK_EX | LOCK_NB) != 0)
+        return Locked::Running;
+    ::fchmod(lock.get(), 0600);
+    *fd = lock.release();
+    return Locked::Taken;
+}
+
+// The largest recovery file read: the largest page in UTF-8 and its header.
+constexpr qint64 largestRecovery = largestDocument * 3 + 64 * 1024;
+
+enum class Read { Absent, Unsafe, Unreadable, Broken, Whole };
+
+Read readRecord(const QString &path, std::optional<RecoveryRecord> *record, QString *reason)
+{
+    Descriptor fd;
+    int error = 0;
+    *reason = openTrusted(path, O_RDONLY, &fd, &error);
+    if (!reason->isEmpty())
+        return Read::Unsafe;
+    if (!fd.valid()) {
+        if (error == ENOENT)
+            return Read::Absent;
+        *reason = u"読めません："_s + explainSystemError(error);
+        return Read::Unreadable;
+    }
+    QByteArray bytes;
+    bool tooLarge = false;
+    if (!readUpTo(fd.get(), largestRecovery, &bytes, &tooLarge, &error)) {
+        *reason = u"読めません："_s + explainSystemError(error);
+        return Read::Unreadable;
+    }
+    if (!tooLarge)
+        *record = parseRecovery(bytes);
+    if (!*record) {
+        *reason = u"復元用のファイルとして正しくありません（途中で切れているか、別の内容です）"_s;
+        return Read::Broken;
+    }
+    return Read::Whole;
 }
 
 } // namespace
@@ -171,6 +258,34 @@ QString recoveryFolder()
     return state + u"/tagpot"_s;
 }
 
+namespace {
+
+// Why folder is no place for recovery files: empty when it is a real folder
+// (not a link to one) of the user's that nobody else may enter. writable
+// also asks for mode 0700, which is given where it was different.
+QString folderDistrust(const QString &folder, bool writable)
+{
+    struct stat info;
+    if (::lstat(native(folder).constData(), &info) != 0)
+        return explainSystemError(errno);
+    if (S_ISLNK(info.st_mode))
+        return u"「%1」はシンボリックリンクです"_s.arg(displayedPath(folder));
+    if (!S_ISDIR(info.st_mode))
+        return u"「%1」はフォルダーではありません"_s.arg(displayedPath(folder));
+    if (info.st_uid != ::geteuid())
+        return u"「%1」はほかのユーザーのフォルダーです"_s.arg(displayedPath(folder));
+    if (!writable)
+        return (info.st_mode & 077) == 0 ? QString() : u"「%1」はほかのユーザーも開けます"_s.arg(displayedPath(folder));
+    if ((info.st_mode & 07777) == 0700)
+        return {};
+    const Descriptor fd(::open(native(folder).constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    if (!fd.valid() || ::fchmod(fd.get(), 0700) != 0)
+        return explainSystemError(errno);
+    return {};
+}
+
+} // namespace
+
 bool makePrivateFolder(const QString &folder, QString *reason)
 {
     // The parents as the base directory rules say: 0700 for what is made.
@@ -186,18 +301,10 @@ bool makePrivateFolder(const QString &folder, QString *reason)
             return false;
         }
     }
-    struct stat info;
-    if (::stat(native(folder).constData(), &info) != 0 || !S_ISDIR(info.st_mode)) {
-        if (reason)
-            *reason = explainSystemError(errno ? errno : ENOTDIR);
-        return false;
-    }
-    if ((info.st_mode & 0777) != 0700 && ::chmod(native(folder).constData(), 0700) != 0) {
-        if (reason)
-            *reason = explainSystemError(errno);
-        return false;
-    }
-    return true;
+    const QString distrusted = folderDistrust(QDir::cleanPath(folder), true);
+    if (reason && !distrusted.isEmpty())
+        *reason = distrusted;
+    return distrusted.isEmpty();
 }
 
 RecoveryFile::RecoveryFile(const QString &folder)
@@ -225,10 +332,15 @@ bool RecoveryFile::lock(QString *reason)
         return true;
     if (!makePrivateFolder(m_folder, reason))
         return false;
-    m_lock = lockFile(m_lockFile);
-    if (m_lock < 0 && reason)
-        *reason = explainSystemError(errno);
-    return m_lock >= 0;
+    QString why;
+    if (lockFile(m_lockFile, &m_lock, &why) != Locked::Taken || m_lock < 0) {
+        if (m_lock >= 0)
+            ::close(std::exchange(m_lock, -1));
+        if (reason)
+            *reason = why.isEmpty() ? explainSystemError(EBUSY) : why;
+        return false;
+    }
+    return true;
 }
 
 bool RecoveryFile::write(const RecoveryRecord &record, QString *reason)
@@ -236,35 +348,32 @@ bool RecoveryFile::write(const RecoveryRecord &record, QString *reason)
     if (!lock(reason))
         return false;
     const QByteArray bytes = recoveryBytes(record);
-    const QByteArray temporary = native(m_file + u".tmp"_s);
-    const int fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
-    if (fd < 0) {
+    const QByteArray temporary = native(m_file + temporarySuffix);
+    // Made anew, never opened through whatever stands at that name.
+    ::unlink(temporary.constData());
+    Descriptor fd(::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
+    if (!fd.valid()) {
         if (reason)
             *reason = explainSystemError(errno);
         return false;
     }
-    ::fchmod(fd, 0600);
-    qsizetype written = 0;
+    ::fchmod(fd.get(), 0600);
     int error = 0;
-    while (written < bytes.size()) {
-        const ssize_t now = ::write(fd, bytes.constData() + written, size_t(bytes.size() - written));
-        if (now < 0 && errno == EINTR)
-            continue;
-        if (now <= 0) {
-            error = now < 0 ? errno : ENOSPC;
-            break;
-        }
-        written += now;
-    }
-    if (!error && ::fsync(fd) != 0)
+    if (writeAll(fd.get(), bytes, 0, &error) && ::fsync(fd.get()) != 0)
         error = errno;
-    ::close(fd);
+    fd.reset();
     if (!error && ::rename(temporary.constData(), native(m_file).constData()) != 0)
         error = errno;
     if (error) {
         ::unlink(temporary.constData());
         if (reason)
             *reason = explainSystemError(error);
+        return false;
+    }
+    // The rename itself reaches the disk.
+    if (!syncFolderOf(native(m_file)) && errno != EINVAL) {
+        if (reason)
+            *reason = explainSystemError(errno);
         return false;
     }
     return true;
@@ -278,13 +387,14 @@ void RecoveryFile::remove()
 bool RecoveryFile::exists() const
 {
     struct stat info;
-    return ::stat(native(m_file).constData(), &info) == 0;
+    return ::lstat(native(m_file).constData(), &info) == 0;
 }
 
 OrphanRecovery::OrphanRecovery(OrphanRecovery &&other) noexcept
     : m_record(std::move(other.m_record))
     , m_file(std::move(other.m_file))
     , m_lockFile(std::move(other.m_lockFile))
+    , m_problem(std::move(other.m_problem))
     , m_lock(std::exchange(other.m_lock, -1))
 {
 }
@@ -297,6 +407,7 @@ OrphanRecovery &OrphanRecovery::operator=(OrphanRecovery &&other) noexcept
         m_record = std::move(other.m_record);
         m_file = std::move(other.m_file);
         m_lockFile = std::move(other.m_lockFile);
+        m_problem = std::move(other.m_problem);
         m_lock = std::exchange(other.m_lock, -1);
     }
     return *this;
@@ -308,38 +419,93 @@ OrphanRecovery::~OrphanRecovery()
         ::close(m_lock);
 }
 
-void OrphanRecovery::discard()
+bool OrphanRecovery::discard()
 {
-    ::unlink(native(m_file).constData());
-    ::unlink(native(m_lockFile).constData());
+    const bool removed = ::unlink(native(m_file).constData()) == 0 || errno == ENOENT;
+    if (removed)
+        ::unlink(native(m_lockFile).constData());
     if (m_lock >= 0)
         ::close(std::exchange(m_lock, -1));
+    return removed;
 }
 
 std::vector<OrphanRecovery> OrphanRecovery::claim(const QString &folder)
 {
-    std::vector<OrphanRecovery> orphans;
-    const QStringList names = QDir(folder).entryList({u"*"_s + recoverySuffix}, QDir::Files | QDir::Hidden);
-    for (const QString &name : names) {
-        const QString id = name.chopped(recoverySuffix.size());
-        OrphanRecovery orphan;
-        orphan.m_file = folder + u'/' + name;
-        orphan.m_lockFile = folder + u'/' + id + lockSuffix;
-        orphan.m_lock = lockFile(orphan.m_lockFile);
-        if (orphan.m_lock < 0)
-            continue; // its program is running
-        ::unlink(native(orphan.m_file + u".tmp"_s).constData());
-        QByteArray bytes;
-        if (!readFile(orphan.m_file, &bytes))
-            continue;
-        auto record = parseRecovery(bytes);
-        if (!record)
-            continue;
-        orphan.m_record = std::move(*record);
-        orphans.push_back(std::move(orphan));
+    return survey(folder).orphans;
+}
+
+RecoveryFolder OrphanRecovery::survey(const QString &folder)
+{
+    RecoveryFolder found;
+    found.folderProblem = folderDistrust(folder, false);
+    if (!found.folderProblem.isEmpty()) {
+        // No folder yet is nothing to say.
+        struct stat info;
+        if (::lstat(native(folder).constData(), &info) != 0 && errno == ENOENT)
+            found.folderProblem.clear();
+        return found;
     }
-    std::sort(orphans.begin(), orphans.end(), [](const OrphanRecovery &a, const OrphanRecovery &b) {
+    // Each id once, whether its record, its replacement or both are there.
+    std::map<QString, bool> ids;
+    if (DIR *dir = ::opendir(native(folder).constData())) {
+        while (const dirent *entry = ::readdir(dir)) {
+            QString name = pathFromNative(entry->d_name);
+            if (name.endsWith(temporarySuffix))
+                name.chop(temporarySuffix.size());
+            if (name.endsWith(recoverySuffix) && name.size() > recoverySuffix.size())
+                ids[name.chopped(recoverySuffix.size())] = true;
+        }
+        ::closedir(dir);
+    }
+    for (const auto &[id, unused] : ids) {
+        OrphanRecovery orphan;
+        orphan.m_file = folder + u'/' + id + recoverySuffix;
+        orphan.m_lockFile = folder + u'/' + id + lockSuffix;
+        const QString temporary = orphan.m_file + temporarySuffix;
+        QString reason;
+        switch (lockFile(orphan.m_lockFile, &orphan.m_lock, &reason)) {
+        case Locked::Taken:
+            break;
+        case Locked::Running:
+            continue;
+        case Locked::Unsafe:
+            found.distrusted.push_back({orphan.m_lockFile, reason});
+            continue;
+        case Locked::Unlockable:
+            found.broken.push_back(std::move(orphan.withProblem(reason)));
+            continue;
+        }
+        std::optional<RecoveryRecord> record;
+        std::optional<RecoveryRecord> replacement;
+        QString replacementReason;
+        const Read read = readRecord(orphan.m_file, &record, &reason);
+        const Read readReplacement = readRecord(temporary, &replacement, &replacementReason);
+        if (read == Read::Unsafe || readReplacement == Read::Unsafe) {
+            found.distrusted.push_back(read == Read::Unsafe ? RecoveryProblem{orphan.m_file, reason}
+                                                            : RecoveryProblem{temporary, replacementReason});
+            continue;
+        }
+        // A replacement written whole but not yet renamed is the newer record.
+        if (replacement && (!record || replacement->written > record->written)) {
+            if (::rename(native(temporary).constData(), native(orphan.m_file).constData()) == 0) {
+                syncFolderOf(native(orphan.m_file));
+                record = std::move(replacement);
+            }
+        } else if (readReplacement != Read::Absent) {
+            ::unlink(native(temporary).constData());
+        }
+        if (record) {
+            orphan.m_record = std::move(*record);
+            found.orphans.push_back(std::move(orphan));
+        } else if (read != Read::Absent) {
+            found.broken.push_back(std::move(orphan.withProblem(reason)));
+        } else {
+            // Only a replacement cut off while being written: nothing to offer.
+            orphan.discard();
+        }
+    }
+    std::sort(found.orphans.begin(), found.orphans.end(), [](const OrphanRecovery &a, const OrphanRecovery &b) {
         return a.m_record.written > b.m_record.written;
     });
-    return orphans;
+    return found;
 }

@@ -67,6 +67,17 @@ private:
     int m_lock = -1;
 };
 
+class OrphanRecovery;
+
+// A file in the recovery folder that is left alone, and why.
+struct RecoveryProblem {
+    QString path;
+    QString reason;
+};
+
+// What the recovery folder holds of programs no longer running.
+struct RecoveryFolder;
+
 // A recovery file left by a program that is no longer running, held by this
 // one (its lock taken) while the user decides: a second program starting
 // meanwhile does not offer it too.
@@ -81,18 +92,41 @@ public:
 
     const RecoveryRecord &record() const { return m_record; }
     QString filePath() const { return m_file; }
-    // Deletes the recovery file and its lock.
-    void discard();
+    // Why the file cannot be restored: empty for one that can.
+    QString problem() const { return m_problem; }
+    // Deletes the recovery file and its lock; false when it could not.
+    bool discard();
 
-    // The orphans in folder, newest first. Unreadable leftovers (a file cut
-    // off while being replaced) are skipped, not deleted.
+    // The orphans in folder, newest first.
     static std::vector<OrphanRecovery> claim(const QString &folder = recoveryFolder());
+    // Everything in folder: the orphans; the files that cannot be read or
+    // are not whole (held, to be deleted or kept); and files that are not
+    // opened at all, being links, foreign or not regular. Each file is
+    // opened without following a link, and only a regular file of the
+    // user's with one name is read. A replacement written whole but never
+    // renamed wins over an older record; one cut off is deleted. A folder
+    // that is a link, not a folder, another user's or open to others is not
+    // read. A folder the user may not write is read all the same.
+    static RecoveryFolder survey(const QString &folder = recoveryFolder());
 
 private:
     OrphanRecovery() = default;
+    OrphanRecovery &&withProblem(const QString &problem)
+    {
+        m_problem = problem;
+        return std::move(*this);
+    }
 
     RecoveryRecord m_record;
     QString m_file;
     QString m_lockFile;
+    QString m_problem;
     int m_lock = -1;
+};
+
+struct RecoveryFolder {
+    std::vector<OrphanRecovery> orphans;
+    std::vector<OrphanRecovery> broken;
+    QList<RecoveryProblem> distrusted;
+    QString folderProblem; // why nothing in the folder was read
 };

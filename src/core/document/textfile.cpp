@@ -144,7 +144,7 @@ void locateUnencodable(QStringView text, TextEncoding encoding, WrittenText &wri
             character = QChar::surrogateToUcs4(char16_t(character), text[++i].unicode());
         auto known = fits.find(character);
         if (known == fits.end())
-            known = fits.insert(character, canEncode(character, encoding));
+            known = fits.insert(character, character != 0 && canEncode(character, encoding));
         if (*known)
             continue;
         if (written.unencodable.size() < unencodableListed)
@@ -220,7 +220,9 @@ WrittenText writeText(QStringView text, const TextFormat &format)
 {
     WrittenText written;
     const QString lines = withLineEnds(text, format.lineEnd);
-    auto bytes = encodeStrictly(lines, format.encoding);
+    // NUL is refused as a character no encoding holds: the program would
+    // refuse to open the file it made (see readText).
+    auto bytes = text.contains(QChar(0)) ? std::nullopt : encodeStrictly(lines, format.encoding);
     if (!bytes) {
         locateUnencodable(text, format.encoding, written);
         if (written.unencodableCount == 0)

@@ -66,7 +66,8 @@ struct WrittenText {
 
 // The bytes of text (line ends as "\n") in format: its line ends, its byte
 // order mark. Nothing is substituted: when characters do not fit the encoding,
-// no bytes come back, only where they are.
+// no bytes come back, only where they are. NUL fits none: a file holding it
+// is not opened as text.
 WrittenText writeText(QStringView text, const TextFormat &format);
 
 // How many unencodable characters writeText lists at most.

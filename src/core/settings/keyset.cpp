@@ -21,6 +21,8 @@ const QList<KeyBinding> &keyBindings()
         {u"editFindPrevious", u"", u"Shift+F3"},
         {u"editReplace", u"", u"Ctrl+H"},
         {u"editGotoLine", u"", u"Ctrl+G"},
+        // No designed key uses it.
+        {u"complete", u"Ctrl+Space", u"Ctrl+Space"},
         {u"FontNameset", u"Ctrl+F", u"Ctrl+Shift+F"},
         {u"FontSizeset", u"Ctrl+P", u"Ctrl+P"},
         {u"leftset", u"Ctrl+L", u"Ctrl+L"},

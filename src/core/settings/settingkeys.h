@@ -25,6 +25,9 @@ inline const Setting<bool> lineNumbers{"view/lineNumbers", false};
 inline const Setting<QString> keySet{"keys/set", QStringLiteral("designed")};
 // Offering the closing tag after "</" is typed; off as designed.
 inline const Setting<bool> closingTags{"editor/closingTags", false};
+// Opening the completion list by itself as the user types "<", "&", …; off as
+// designed (Ctrl+Space opens it always).
+inline const Setting<bool> completeWhileTyping{"editor/completeWhileTyping", false};
 // The settings page 挿入: how Insert writes the palette's and the wizard's markup.
 inline const Setting<bool> wrapSelection{"insert/wrapSelection", false};
 inline const Setting<bool> caretIntoValue{"insert/caretIntoValue", false};

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/document/diskfile.h"
 
+#include "core/document/interruptedsave.h"
 #include "core/document/nativepath.h"
+
+#include "core/document/posixfile.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,10 +12,14 @@
 #include <QMap>
 #include <QProcess>
 #include <QScopeGuard>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
+#include <functional>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -28,6 +35,8 @@ class TestDiskFile : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
+    void cleanup();
     void readRefuses_data();
     void readRefuses();
     void writeKeepsModeAndLink();
@@ -36,6 +45,13 @@ private slots:
     void readOnlyRefusedInJapanese();
     void nonUtf8NamesRoundTrip_data();
     void nonUtf8NamesRoundTrip();
+    void interruptedWriteInPlaceIsPutRight_data();
+    void interruptedWriteInPlaceIsPutRight();
+    void folderNotWritableWritesInPlace();
+    void longestNamesSave_data();
+    void longestNamesSave();
+    void leftoversOfKilledSaves_data();
+    void leftoversOfKilledSaves();
 };
 
 namespace {
@@ -98,7 +114,37 @@ Identity identityOf(const QString &path)
     return identity;
 }
 
+QStringList entriesOf(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+}
+
+SaveStep killAt;
+
+// Runs body in a forked child, which gives its exit status: the parent
+// waits. Core code only, so no thread of Qt's is lost by the fork.
+int inChild(const std::function<int()> &body)
+{
+    const pid_t child = ::fork();
+    if (child == 0)
+        ::_exit(body());
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return status;
+}
+
 } // namespace
+
+void TestDiskFile::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+}
+
+void TestDiskFile::cleanup()
+{
+    // Whatever a save set aside in the saves folder is gone once it ends.
+    QCOMPARE(entriesOf(savesFolder()), QStringList());
+}
 
 void TestDiskFile::readRefuses_data()
 {
@@ -109,6 +155,7 @@ void TestDiskFile::readRefuses_data()
     QTest::addRow("a folder") << "folder" << u"フォルダー"_s;
     QTest::addRow("a pipe, which would never end") << "fifo" << u"通常のファイルではありません"_s;
     QTest::addRow("a file beyond the largest document") << "huge" << u"大きすぎます"_s;
+    QTest::addRow("a file of /proc that stat calls empty and never ends") << "/proc/self/pagemap" << u"大きすぎます"_s;
 }
 
 void TestDiskFile::readRefuses()
@@ -118,7 +165,7 @@ void TestDiskFile::readRefuses()
 
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    const QString path = dir.filePath(kind);
+    const QString path = kind.startsWith(u'/') ? kind : dir.filePath(kind);
     if (kind == u"folder") {
         QVERIFY(QDir(dir.path()).mkdir(kind));
     } else if (kind == u"fifo") {
@@ -365,6 +412,220 @@ void TestDiskFile::nonUtf8NamesRoundTrip()
     QByteArray after;
     QVERIFY(readWholeFile(path, &after, &failure));
     QCOMPARE(after, QByteArray("new"));
+}
+
+void TestDiskFile::interruptedWriteInPlaceIsPutRight_data()
+{
+    QTest::addColumn<SaveStep>("step");
+    QTest::addColumn<bool>("mixedWhenKilled");
+    QTest::addColumn<SaveRepair::Outcome>("outcome");
+    QTest::addColumn<bool>("newBytesStay");
+    QTest::addColumn<bool>("atStart");
+
+    for (const bool atStart : {false, true}) {
+        const char *when = atStart ? "found at the next start" : "found at the next open of its folder";
+        QTest::addRow("killed once the copy is kept, %s: the file is as it was", when)
+            << SaveStep::OldBytesKept << false << SaveRepair::Outcome::OldKept << false << atStart;
+        QTest::addRow("killed half way through the new bytes, %s: the old bytes are put back", when)
+            << SaveStep::Writing << true << SaveRepair::Outcome::OldPutBack << false << atStart;
+        QTest::addRow("killed with every new byte written but not synced, %s: they stay", when)
+            << SaveStep::WrittenUnsynced << false << SaveRepair::Outcome::NewKept << true << atStart;
+    }
+}
+
+// A hard-linked page is written into its own file. A child is killed at a
+// chosen step of that write; then what a start or an open does puts the
+// file right under both names, and nothing of the save stays behind.
+void TestDiskFile::interruptedWriteInPlaceIsPutRight()
+{
+    QFETCH(SaveStep, step);
+    QFETCH(bool, mixedWhenKilled);
+    QFETCH(SaveRepair::Outcome, outcome);
+    QFETCH(bool, newBytesStay);
+    QFETCH(bool, atStart);
+
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString file = dir.filePath(u"page.html"_s);
+    const QString other = dir.filePath(u"other.html"_s);
+    const QByteArray oldBytes = QByteArray(300 * 1024, 'o');
+    const QByteArray newBytes = QByteArray(200 * 1024, 'n');
+    putBytes(file, oldBytes);
+    QCOMPARE(::link(QFile::encodeName(file).constData(), QFile::encodeName(other).constData()), 0);
+
+    killAt = step;
+    const int status = inChild([&] {
+        setSaveStepHook([](SaveStep reached) {
+            if (reached == killAt)
+                ::raise(SIGKILL);
+        });
+        DiskFailure failure;
+        writeFileSafely(file, newBytes, &failure);
+        return 0;
+    });
+    QVERIFY(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
+    const QByteArray killed = bytesOf(file);
+    QCOMPARE(killed != oldBytes && killed != newBytes, mixedWhenKilled);
+    QCOMPARE(entriesOf(dir.path()).size(), 4); // the page, its other name, the copy, the journal
+
+    const QList<SaveRepair> repairs = atStart ? repairInterruptedSaves() : tidyFolder(dir.path());
+    QCOMPARE(repairs.size(), 1);
+    QCOMPARE(repairs[0].outcome, outcome);
+    QCOMPARE(repairs[0].path, file);
+    QCOMPARE(bytesOf(file), newBytesStay ? newBytes : oldBytes);
+    QCOMPARE(bytesOf(other), bytesOf(file));
+    QCOMPARE(entriesOf(dir.path()), QStringList({u"other.html"_s, u"page.html"_s}));
+    QCOMPARE(tidyFolder(dir.path()).size(), 0);
+}
+
+// A page the user may write in a folder the user may not: written into the
+// file itself, its copy and journal in the saves folder. Root writes any
+// folder, so the save runs as nobody in a child.
+void TestDiskFile::folderNotWritableWritesInPlace()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString home = dir.filePath(u"home"_s);
+    const QString folder = dir.filePath(u"locked"_s);
+    QVERIFY(QDir().mkpath(home) && QDir().mkpath(folder));
+    const QString file = folder + u"/page.html"_s;
+    putBytes(file, "old");
+    const auto modes = {std::pair{dir.path(), 0755}, {home, 0777}, {file, 0666}, {folder, 0555}};
+    for (const auto &[path, mode] : modes)
+        QCOMPARE(::chmod(QFile::encodeName(path).constData(), mode_t(mode)), 0);
+    const auto restore = qScopeGuard([&] { ::chmod(QFile::encodeName(folder).constData(), 0755); });
+    struct stat before;
+    QCOMPARE(::stat(QFile::encodeName(file).constData(), &before), 0);
+
+    for (const SaveStep step : {SaveStep::Writing, SaveStep(-1)}) {
+        killAt = step;
+        const int status = inChild([&] {
+            if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+                return 2;
+            ::setenv("HOME", QFile::encodeName(home).constData(), 1);
+            setSaveStepHook([](SaveStep reached) {
+                if (reached == killAt)
+                    ::raise(SIGKILL);
+            });
+            DiskFailure failure;
+            if (killAt == SaveStep::Writing)
+                return writeFileSafely(file, QByteArray(64, 'm'), &failure) ? 1 : 3;
+            // A save killed meanwhile is put right at the start, from the saves folder.
+            const QList<SaveRepair> repairs = repairInterruptedSaves();
+            if (repairs.size() != 1 || repairs[0].outcome != SaveRepair::Outcome::OldPutBack || bytesOf(file) != "old")
+                return 4;
+            if (!writeFileSafely(file, "new", &failure)) {
+                qWarning("%s", qPrintable(failure.reason));
+                return 5;
+            }
+            return entriesOf(savesFolder()).isEmpty() ? 0 : 6;
+        });
+        if (step == SaveStep::Writing) {
+            QVERIFY2(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL, qPrintable(QString::number(status)));
+        } else {
+            QVERIFY(WIFEXITED(status));
+            QCOMPARE(WEXITSTATUS(status), 0);
+        }
+    }
+    QCOMPARE(bytesOf(file), QByteArray("new"));
+    struct stat after;
+    QCOMPARE(::stat(QFile::encodeName(file).constData(), &after), 0);
+    QCOMPARE(after.st_ino, before.st_ino);
+    QCOMPARE(after.st_mode, before.st_mode);
+    QCOMPARE(entriesOf(folder), QStringList{u"page.html"_s});
+}
+
+void TestDiskFile::longestNamesSave_data()
+{
+    QTest::addColumn<QString>("kind");
+
+    QTest::addRow("a new file") << "new";
+    QTest::addRow("replacing a file through a new one") << "replace";
+    QTest::addRow("a hard-linked file, written in place") << "hardlink";
+}
+
+// 250 bytes of name, near what the file system allows, leave no room for
+// a temporary name made from it.
+void TestDiskFile::longestNamesSave()
+{
+    QFETCH(QString, kind);
+
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString name = QString(81, QChar(u'あ')) + u"ab.html"_s;
+    QCOMPARE(name.toUtf8().size(), 250);
+    const QString file = dir.filePath(name);
+    if (kind != u"new")
+        putBytes(file, "old");
+    if (kind == u"hardlink")
+        QCOMPARE(::link(QFile::encodeName(file).constData(), QFile::encodeName(dir.filePath(u"other"_s)).constData()), 0);
+
+    DiskFailure failure;
+    QVERIFY2(writeFileSafely(file, "new", &failure), qPrintable(failure.reason));
+    QCOMPARE(bytesOf(file), QByteArray("new"));
+    QCOMPARE(entriesOf(dir.path()).size(), kind == u"hardlink" ? 2 : 1);
+}
+
+void TestDiskFile::leftoversOfKilledSaves_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("removed");
+
+    QTest::addRow("new bytes a killed save never renamed go") << "new" << true;
+    QTest::addRow("a copy whose journal is gone goes") << "copy" << true;
+    QTest::addRow("new bytes a running save holds stay") << "held" << false;
+    QTest::addRow("an empty file just made, not yet locked, stays") << "fresh" << false;
+    QTest::addRow("a symbolic link of such a name stays, its target untouched") << "symlink" << false;
+    QTest::addRow("a file of such a name with a second link stays") << "linked" << false;
+    QTest::addRow("a name of another shape stays") << "foreign" << false;
+}
+
+// Opening a page tidies its folder of what killed saves left, and of nothing else.
+void TestDiskFile::leftoversOfKilledSaves()
+{
+    QFETCH(QString, kind);
+    QFETCH(bool, removed);
+
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString outside = dir.filePath(u"outside.html"_s);
+    putBytes(outside, "outside");
+    const QString page = dir.filePath(u"page.html"_s);
+    putBytes(page, "page");
+    QString name = u".tagpot-k3x9-n"_s;
+    if (kind == u"copy")
+        name = u".tagpot-k3x9-o"_s;
+    else if (kind == u"foreign")
+        name = u".tagpot-K3X9-n"_s;
+    const QString leftover = dir.filePath(name);
+    const QByteArray native = QFile::encodeName(leftover);
+    if (kind == u"symlink") {
+        QVERIFY(QFile::link(outside, leftover));
+    } else if (kind != u"fresh") {
+        putBytes(leftover, "half written");
+    } else {
+        putBytes(leftover, {});
+    }
+    if (kind == u"linked")
+        QCOMPARE(::link(native.constData(), QFile::encodeName(dir.filePath(u"second"_s)).constData()), 0);
+    Descriptor held;
+    if (kind == u"held") {
+        held.reset(::open(native.constData(), O_RDONLY));
+        QCOMPARE(::flock(held.get(), LOCK_EX), 0);
+    }
+    if (kind != u"fresh" && kind != u"symlink") {
+        const struct timespec hourAgo[2] = {{::time(nullptr) - 3600, 0}, {::time(nullptr) - 3600, 0}};
+        QCOMPARE(::utimensat(AT_FDCWD, native.constData(), hourAgo, 0), 0);
+    }
+    const QStringList before = entriesOf(dir.path());
+
+    QCOMPARE(tidyFolder(dir.path()).size(), 0);
+    QStringList expected = before;
+    if (removed)
+        expected.removeOne(name);
+    QCOMPARE(entriesOf(dir.path()), expected);
+    QCOMPARE(bytesOf(outside), QByteArray("outside"));
+    QCOMPARE(bytesOf(page), QByteArray("page"));
 }
 
 QTEST_APPLESS_MAIN(TestDiskFile)

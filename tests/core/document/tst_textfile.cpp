@@ -409,6 +409,11 @@ void TestTextFile::findsUnencodable_data()
         << u"a"_s + QChar(0xD800) << TextEncoding::Utf8 << List{{0xD800, 1, 2}} << qsizetype(1);
     QTest::addRow("a lone surrogate, UTF-16 neither")
         << QString(QChar(0xDC00)) << TextEncoding::Utf16Le << List{{0xDC00, 1, 1}} << qsizetype(1);
+    for (const TextEncoding encoding : {TextEncoding::Utf8, TextEncoding::Utf16Be, TextEncoding::ShiftJis}) {
+        QTest::addRow("%s: a pasted NUL is refused where it stands, since the file would not open as text",
+                      qPrintable(encodingName(encoding).toString()))
+            << u"<p>\nab"_s + QChar(0) + u"c"_s << encoding << List{{0, 2, 3}} << qsizetype(1);
+    }
     QList<UnencodableCharacter> many;
     for (int i = 1; i <= unencodableListed; ++i)
         many.append({U'😀', i, 1});
