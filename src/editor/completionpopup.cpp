@@ -136,7 +136,7 @@ bool CompletionPopup::show(bool sayWhenEmpty)
         close();
         return false;
     }
-    m_windowStart = window.selectionStart();
+    m_windowStart = from;
     m_shown = answer;
 
     const QSignalBlocker quiet(m_list);
