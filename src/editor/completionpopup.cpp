@@ -122,8 +122,10 @@ bool CompletionPopup::show(bool sayWhenEmpty)
     const int from = std::max(0, position - lookBehind);
     const int to = std::min(m_editor->document()->characterCount() - 1, position + lookAhead);
 
+    const QString text = PageText(m_editor).range(from, to);
+
     CompletionRequest request;
-    request.text = PageText(m_editor).range(from, to);
+    request.text = text;
     request.caret = position - from;
     request.kind = m_pageKind ? m_pageKind() : PageKind::Html;
     request.pageFolder = m_pageFolder ? m_pageFolder() : QString();
