@@ -417,9 +417,12 @@ void MainWindow::createPaletteTools()
     m_palette->setCharsetSource([this] { return encodingName(m_session->format().encoding).toString(); });
     connect(m_session, &DocumentSession::formatChanged, m_palette, &PalettePanel::pendingChanged);
     m_palette->setInsertOptions(storedInsertOptions());
+    m_palette->setCatalogue(storedCatalogue());
     m_settingsDialog->addPage(new InsertSettingsPage(m_settingsDialog));
-    connect(m_settingsDialog, &SettingsDialog::applied, this,
-            [this] { m_palette->setInsertOptions(storedInsertOptions()); });
+    connect(m_settingsDialog, &SettingsDialog::applied, this, [this] {
+        m_palette->setInsertOptions(storedInsertOptions());
+        m_palette->setCatalogue(storedCatalogue());
+    });
 
     QAction *toggle = item(u"paletteTools"_s);
     toggle->setEnabled(true);

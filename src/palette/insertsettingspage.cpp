@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "palette/insertsettingspage.h"
 
+#include "core/palette/catalogue.h"
 #include "core/palette/insertion.h"
 
 #include <QCheckBox>
@@ -25,7 +26,14 @@ InsertSettingsPage::InsertSettingsPage(QWidget *parent)
     m_style->setToolTip(u"HTML5：要素名・属性名を小文字に、属性値を \" で囲みます。ベースは <!DOCTYPE html>、"
                         u"<html lang=\"ja\"> と文書の文字コードの <meta charset> を書きます。テーブル作成も同じ書き方になります。"_s);
 
+    m_catalogue = new QComboBox(this);
+    m_catalogue->setObjectName(u"cboCatalogue"_s);
+    m_catalogue->addItems({u"設計どおり"_s, u"今の HTML"_s});
+    m_catalogue->setToolTip(u"今の HTML：HTML Living Standard の要素（header・nav・ruby・picture・video・"
+                            u"すべての input の種類など）を今の書き方で挿入します。タグの書き方の設定は使われません。"_s);
+
     auto *form = new QFormLayout;
+    form->addRow(u"タグの一覧(&C)："_s, m_catalogue);
     form->addRow(u"タグの書き方(&S)："_s, m_style);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_wrap);
@@ -45,6 +53,7 @@ void InsertSettingsPage::load()
     m_wrap->setChecked(options.wrapSelection);
     m_caret->setChecked(options.caretIntoValue);
     m_style->setCurrentIndex(options.style == MarkupStyle::Html5 ? 1 : 0);
+    m_catalogue->setCurrentIndex(storedCatalogue() == CatalogueChoice::Today ? 1 : 0);
 }
 
 void InsertSettingsPage::apply()
@@ -54,4 +63,5 @@ void InsertSettingsPage::apply()
     options.caretIntoValue = m_caret->isChecked();
     options.style = m_style->currentIndex() == 1 ? MarkupStyle::Html5 : MarkupStyle::Designed;
     storeInsertOptions(options);
+    storeCatalogue(m_catalogue->currentIndex() == 1 ? CatalogueChoice::Today : CatalogueChoice::Designed);
 }

@@ -6,7 +6,8 @@
 class QCheckBox;
 class QComboBox;
 
-// The settings page 挿入: how Insert and the table wizard write their markup.
+// The settings page 挿入: how Insert and the table wizard write their markup,
+// and which catalogue the palette offers.
 // Everything is off on a first start, so both write exactly as designed.
 class InsertSettingsPage : public SettingsPage
 {
@@ -22,4 +23,5 @@ private:
     QCheckBox *m_wrap = nullptr;
     QCheckBox *m_caret = nullptr;
     QComboBox *m_style = nullptr;
+    QComboBox *m_catalogue = nullptr;
 };

@@ -2,6 +2,7 @@
 #include "palette/palettepanel.h"
 
 #include "core/palette/tagnotes.h"
+#include "core/palette/todaymarkup.h"
 #include "core/window/twips.h"
 #include "editor/pagetext.h"
 #include "editor/sourceeditor.h"
@@ -57,10 +58,7 @@ void PalettePanel::createControls()
 {
     m_kind = makeCombo(this, u"kind"_s, u"タグ分類"_s, twipsRect(49, 120, 1995, 300));
     m_kind->setToolTip(u"タグの分類を選択"_s);
-    QStringList categories;
-    for (const Category &category : catalogue())
-        categories << category.name.toString();
-    m_kind->addListItems(categories);
+    fillKinds();
     connect(m_kind, &ComboBox::picked, this, &PalettePanel::kind_Click);
     connect(m_kind, &QComboBox::editTextChanged, this, &PalettePanel::pendingChanged);
 
@@ -106,6 +104,30 @@ void PalettePanel::createControls()
     m_insert->setGeometry(twipsRect(97, 7320, 1905, 375));
     m_insert->setEnabled(false);
     connect(m_insert, &QPushButton::clicked, this, &PalettePanel::sounyuu_Click);
+}
+
+void PalettePanel::fillKinds()
+{
+    QStringList categories;
+    for (const Category &category : catalogue(m_catalogue))
+        categories << category.name.toString();
+    m_kind->addListItems(categories);
+}
+
+void PalettePanel::setCatalogue(CatalogueChoice which)
+{
+    if (which == m_catalogue)
+        return;
+    m_catalogue = which;
+    resetOptions();
+    m_insert->setEnabled(false);
+    m_tagu->clearList();
+    m_tagu->setEditText(u"タグ"_s);
+    m_kind->clearList();
+    m_kind->setEditText(u"タグ分類"_s);
+    fillKinds();
+    Q_EMIT catalogueChanged();
+    Q_EMIT pendingChanged();
 }
 
 QList<QWidget *> PalettePanel::tabOrder() const
@@ -155,6 +177,8 @@ void PalettePanel::showSetUp(const Tag &tag)
         }
         if (!tag.combos[i].empty()) {
             m_combos[i]->addListItems(itemsOf(tag.combos[i]));
+            if (tag.chosen[i] >= 0)
+                m_combos[i]->setCurrentIndex(tag.chosen[i]);
             m_combos[i]->show();
         }
     }
@@ -192,14 +216,14 @@ void PalettePanel::showTips(const Tag &tag)
         QCheckBox *check = m_checks[n - 1];
         if (!check->isVisibleTo(this))
             continue;
-        check->setToolTip(withWholeCaption(check->text(), captionFits(check), optionTip(tag, n)));
+        check->setToolTip(withWholeCaption(check->text(), captionFits(check), optionTip(tag, n, m_catalogue)));
     }
     for (int n = 1; n <= 3; ++n) {
         QLabel *label = m_labels[n - 1];
         if (label->isVisibleTo(this))
             label->setToolTip(withWholeCaption(label->text(), captionFits(label), QString()));
         if (m_combos[n - 1]->isVisibleTo(this))
-            m_combos[n - 1]->setToolTip(comboTip(tag, n));
+            m_combos[n - 1]->setToolTip(comboTip(tag, n, m_catalogue));
     }
 }
 
@@ -208,7 +232,7 @@ void PalettePanel::kind_Click()
     resetOptions();
     m_insert->setEnabled(false);
     m_tagu->clearList();
-    const auto categories = catalogue();
+    const auto categories = catalogue(m_catalogue);
     const int kind = m_kind->listIndex();
     if (kind < 0 || kind >= int(categories.size()))
         return;
@@ -217,7 +241,7 @@ void PalettePanel::kind_Click()
         labels << tag.label.toString();
     m_tagu->addListItems(labels);
     for (int tagu = 0; tagu < labels.size(); ++tagu)
-        m_tagu->setItemData(tagu, tagTip(kind, tagu), Qt::ToolTipRole);
+        m_tagu->setItemData(tagu, tagTip(m_catalogue, kind, tagu), Qt::ToolTipRole);
     Q_EMIT pendingChanged();
 }
 
@@ -225,7 +249,7 @@ void PalettePanel::tagu_Click()
 {
     resetOptions();
     m_insert->setEnabled(true);
-    const auto categories = catalogue();
+    const auto categories = catalogue(m_catalogue);
     const int kind = m_kind->listIndex();
     const int tagu = m_tagu->listIndex();
     if (kind < 0 || kind >= int(categories.size()))
@@ -258,10 +282,19 @@ void PalettePanel::setCharsetSource(std::function<QString()> charset)
     m_charset = std::move(charset);
 }
 
+std::optional<QString> PalettePanel::catalogueMarkup() const
+{
+    const auto markup = paletteMarkup(m_catalogue, m_kind->listIndex(), m_tagu->listIndex(), readState());
+    if (!markup || m_catalogue == CatalogueChoice::Designed)
+        return markup;
+    return withCharset(*markup, m_charset ? m_charset() : QString());
+}
+
 std::optional<QString> PalettePanel::currentMarkup() const
 {
-    const auto markup = paletteMarkup(m_kind->listIndex(), m_tagu->listIndex(), readState());
-    if (!markup || m_options.style == MarkupStyle::Designed)
+    const auto markup = catalogueMarkup();
+    // 今の HTML is written in today's style already.
+    if (!markup || m_options.style == MarkupStyle::Designed || m_catalogue == CatalogueChoice::Today)
         return markup;
     return styledMarkup(m_options.style, *markup, m_charset ? m_charset() : QString());
 }
@@ -297,7 +330,7 @@ void PalettePanel::sounyuu_Click()
     // With no category or tag chosen (the user typed over one of the two
     // combos) there is nothing to insert: the document stays as it is.
     if (m_options == InsertOptions{}) {
-        if (const auto markup = paletteMarkup(m_kind->listIndex(), m_tagu->listIndex(), readState())) {
+        if (const auto markup = catalogueMarkup()) {
             m_tags = *markup;
             m_source->setSelText(m_tags);
         }

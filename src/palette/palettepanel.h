@@ -31,6 +31,11 @@ public:
     // The choices of the settings page 挿入; untouched, Insert works as designed.
     void setInsertOptions(const InsertOptions &options);
     InsertOptions insertOptions() const { return m_options; }
+    // The catalogue kind and tagu offer; untouched, the designed one. A
+    // change empties the choice of category and tag.
+    void setCatalogue(CatalogueChoice which);
+    CatalogueChoice catalogueChoice() const { return m_catalogue; }
+
     // Where the page skeleton's <meta charset> learns the document's encoding.
     void setCharsetSource(std::function<QString()> charset);
 
@@ -49,6 +54,8 @@ Q_SIGNALS:
     // What Insert would write may have changed: a pick, a tick, typing, the
     // selection (when it is wrapped) or the options.
     void pendingChanged();
+    // The catalogue changed: what a search found points at the other one.
+    void catalogueChanged();
 
 public Q_SLOTS:
     void kind_Click();
@@ -60,8 +67,12 @@ private:
     void resetOptions();
     void showSetUp(const Tag &tag);
     PaletteState readState() const;
-    // The chosen tag's markup in the chosen style; nothing when no tag is chosen.
+    // The chosen tag's markup as its catalogue writes it, the page's
+    // encoding named in 今の HTML's <meta charset>; nothing when no tag is chosen.
+    std::optional<QString> catalogueMarkup() const;
+    // … in the chosen style (the designed catalogue's markup restyled).
     std::optional<QString> currentMarkup() const;
+    void fillKinds();
     void showTips(const Tag &tag);
 
     SourceEditor *m_source;
@@ -74,4 +85,5 @@ private:
     QString m_tags; // the markup the last Insert built
     InsertOptions m_options;
     std::function<QString()> m_charset;
+    CatalogueChoice m_catalogue = CatalogueChoice::Designed;
 };

@@ -67,6 +67,7 @@ PaletteTools::PaletteTools(PalettePanel *palette, QWidget *parent)
     connect(m_results, &QListWidget::itemClicked, this,
             [this](QListWidgetItem *item) { chooseResult(m_results->row(item)); });
     connect(m_palette, &PalettePanel::pendingChanged, this, &PaletteTools::showPending);
+    connect(m_palette, &PalettePanel::catalogueChanged, this, [this] { search(m_search->text()); });
     showPending();
 }
 
@@ -94,8 +95,9 @@ bool PaletteTools::eventFilter(QObject *watched, QEvent *event)
 void PaletteTools::search(const QString &query)
 {
     m_results->clear();
-    const auto categories = catalogue();
-    for (const TagPlace &place : findTags(query)) {
+    const CatalogueChoice which = m_palette->catalogueChoice();
+    const auto categories = catalogue(which);
+    for (const TagPlace &place : findTags(query, which)) {
         const Category &category = categories[place.kind];
         const TagNotes &notes = category.notes[place.tagu];
         QString text = category.tags[place.tagu].label + u"（"_s + category.name + u"）"_s;
@@ -104,7 +106,7 @@ void PaletteTools::search(const QString &query)
         auto *item = new QListWidgetItem(text, m_results);
         item->setData(Qt::UserRole, place.kind);
         item->setData(Qt::UserRole + 1, place.tagu);
-        item->setToolTip(tagTip(place.kind, place.tagu));
+        item->setToolTip(tagTip(which, place.kind, place.tagu));
     }
     if (m_results->count() > 0)
         m_results->setCurrentRow(0);

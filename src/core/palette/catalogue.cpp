@@ -2,6 +2,10 @@
 #include "core/palette/catalogue.h"
 
 #include "core/palette/categories.h"
+#include "core/palette/todaycategories.h"
+#include "core/settings/settingkeys.h"
+
+using namespace Qt::StringLiterals;
 
 std::span<const Category> catalogue()
 {
@@ -21,6 +25,38 @@ std::span<const Category> catalogue()
     return categories;
 }
 
+static std::span<const Category> todayCatalogue()
+{
+    static const Category categories[] = {
+        {u"文書と head", todayHeadTags(), todayHeadNotes()},
+        {u"セクション", todaySectionTags(), todaySectionNotes()},
+        {u"まとまり", todayGroupingTags(), todayGroupingNotes()},
+        {u"テキスト（ルビ）", todayTextTags(), todayTextNotes()},
+        {u"リンク", todayLinkTags(), todayLinkNotes()},
+        {u"画像とメディア", todayMediaTags(), todayMediaNotes()},
+        {u"表", todayTableTags(), todayTableNotes()},
+        {u"フォーム", todayFormTags(), todayFormNotes()},
+        {u"開閉と対話", todayInteractiveTags(), todayInteractiveNotes()},
+        {u"スクリプト", todayScriptTags(), todayScriptNotes()},
+    };
+    return categories;
+}
+
+std::span<const Category> catalogue(CatalogueChoice which)
+{
+    return which == CatalogueChoice::Today ? todayCatalogue() : catalogue();
+}
+
+CatalogueChoice storedCatalogue()
+{
+    return Settings::catalogue.value() == u"today"_s ? CatalogueChoice::Today : CatalogueChoice::Designed;
+}
+
+void storeCatalogue(CatalogueChoice which)
+{
+    Settings::catalogue.setValue(which == CatalogueChoice::Today ? u"today"_s : u"designed"_s);
+}
+
 // Only what the set-up shows can be set: what a hidden control holds never
 // reaches the markup.
 static PaletteState visibleOnly(const Tag &tag, PaletteState state)
@@ -38,7 +74,12 @@ static PaletteState visibleOnly(const Tag &tag, PaletteState state)
 
 std::optional<QString> paletteMarkup(int kind, int tagu, const PaletteState &state)
 {
-    const auto categories = catalogue();
+    return paletteMarkup(CatalogueChoice::Designed, kind, tagu, state);
+}
+
+std::optional<QString> paletteMarkup(CatalogueChoice which, int kind, int tagu, const PaletteState &state)
+{
+    const auto categories = catalogue(which);
     if (kind < 0 || kind >= int(categories.size()))
         return std::nullopt;
     const auto tags = categories[kind].tags;

@@ -58,6 +58,7 @@ struct Tag {
     std::array<QStringView, 3> leads = {};    // written before each combo's keyword, e.g. " align='"
     QStringView close = {};                   // the literal the markup ends with
     MarkupStep markup = &elementMarkup;
+    std::array<int, 3> chosen = {-1, -1, -1}; // the item the set-up chooses in zokusei1..3; -1 for none
 };
 
 constexpr unsigned box(int n) { return 1u << (n - 1); }
@@ -80,7 +81,22 @@ struct Category {
 // The eleven categories of kind, in list order.
 std::span<const Category> catalogue();
 
+// The palette holds one of two catalogues, chosen in 設定: the designed one
+// (the default) or 今の HTML, the elements of today's living standard in
+// today's markup (lower case, double quotes, boolean attributes bare).
+enum class CatalogueChoice { Designed, Today };
+
+// The categories of the chosen catalogue, in list order.
+std::span<const Category> catalogue(CatalogueChoice which);
+
+// The catalogue the settings hold ("palette/catalogue": "designed" or "today").
+CatalogueChoice storedCatalogue();
+void storeCatalogue(CatalogueChoice which);
+
 // The markup Insert writes for category `kind` and tag `tagu`, or nothing when
 // either index names no tag. Controls the tag's set-up leaves hidden are
 // ignored: a hidden box counts as unticked, a hidden combo as unchosen.
 std::optional<QString> paletteMarkup(int kind, int tagu, const PaletteState &state);
+// … of the chosen catalogue. 今の HTML's markup leaves <meta charset=""> empty
+// for the page's encoding (withCharset in todaymarkup.h fills it).
+std::optional<QString> paletteMarkup(CatalogueChoice which, int kind, int tagu, const PaletteState &state);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/palette/tagnotes.h"
 
+#include "core/web/htmlelements.h"
+
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -79,9 +81,9 @@ constexpr Gloss glossary[] = {
     {u"wrap", u"入力欄での折り返しと送信時の改行"},
 };
 
-const TagNotes *notesOf(int kind, int tagu)
+const TagNotes *notesOf(CatalogueChoice which, int kind, int tagu)
 {
-    const auto categories = catalogue();
+    const auto categories = catalogue(which);
     if (kind < 0 || kind >= int(categories.size()))
         return nullptr;
     const auto notes = categories[kind].notes;
@@ -90,11 +92,39 @@ const TagNotes *notesOf(int kind, int tagu)
     return &notes[tagu];
 }
 
-QString glossOf(QStringView markup)
+// The element a today tag's start tag names ("<img src" → img), empty for none.
+QString elementOf(const Tag &tag)
+{
+    static const QRegularExpression start(u"^<([a-z][a-z0-9]*)"_s);
+    return start.match(tag.open).captured(1);
+}
+
+// What the table of HTML's attributes says of `name` on `element`, or on
+// any element that has it when the tag's element is not known.
+QStringView webExplanation(QStringView element, QStringView name)
+{
+    if (const WebData::AttributeInfo *info = WebData::findAttribute(element, name))
+        return info->explanation;
+    for (const WebData::ElementInfo &info : WebData::elements()) {
+        if (const WebData::AttributeInfo *attribute = WebData::findAttribute(info.name, name);
+            attribute && !attribute->explanation.isEmpty())
+            return attribute->explanation;
+    }
+    return {};
+}
+
+QStringView explanationFor(const Tag &tag, QStringView name, CatalogueChoice which)
+{
+    if (which == CatalogueChoice::Today)
+        return webExplanation(elementOf(tag), name);
+    return attributeExplanation(name);
+}
+
+QString glossOf(const Tag &tag, QStringView markup, CatalogueChoice which)
 {
     QString text;
     for (const QString &name : attributeNames(markup)) {
-        const QStringView explanation = attributeExplanation(name);
+        const QStringView explanation = explanationFor(tag, name, which);
         if (!explanation.isEmpty())
             text += u'\n' + name + u"：" + explanation;
     }
@@ -142,7 +172,12 @@ QStringList attributeNames(QStringView markup)
 
 QString tagTip(int kind, int tagu)
 {
-    const TagNotes *notes = notesOf(kind, tagu);
+    return tagTip(CatalogueChoice::Designed, kind, tagu);
+}
+
+QString tagTip(CatalogueChoice which, int kind, int tagu)
+{
+    const TagNotes *notes = notesOf(which, kind, tagu);
     if (!notes)
         return {};
     QString tip = notes->explanation.toString();
@@ -152,6 +187,11 @@ QString tagTip(int kind, int tagu)
 }
 
 QString optionTip(const Tag &tag, int box)
+{
+    return optionTip(tag, box, CatalogueChoice::Designed);
+}
+
+QString optionTip(const Tag &tag, int box, CatalogueChoice which)
 {
     if (box < 1 || box > int(tag.checks.size()))
         return {};
@@ -163,10 +203,15 @@ QString optionTip(const Tag &tag, int box)
     QString tip = u"書き込む内容：" + option.written.trimmed();
     if (option.valueFrom > 0)
         tip += u"（値は下の一覧で選びます）";
-    return tip + glossOf(option.written);
+    return tip + glossOf(tag, option.written, which);
 }
 
 QString comboTip(const Tag &tag, int combo)
+{
+    return comboTip(tag, combo, CatalogueChoice::Designed);
+}
+
+QString comboTip(const Tag &tag, int combo, CatalogueChoice which)
 {
     if (combo < 1 || combo > 3 || tag.combos.at(combo - 1).empty())
         return {};
@@ -174,7 +219,7 @@ QString comboTip(const Tag &tag, int combo)
     const QString attribute = comboAttribute(tag, combo);
     const QStringList names = attributeNames(attribute);
     if (!names.isEmpty())
-        tip = names.first() + u"：" + attributeExplanation(names.first()) + u'\n';
+        tip = names.first() + u"：" + explanationFor(tag, names.first(), which) + u'\n';
     tip += u"選んだ項目が書く値：";
     for (const Choice &choice : tag.combos.at(combo - 1)) {
         QStringView written = choice.written;
@@ -187,12 +232,17 @@ QString comboTip(const Tag &tag, int combo)
 
 QList<TagPlace> findTags(QStringView query)
 {
+    return findTags(query, CatalogueChoice::Designed);
+}
+
+QList<TagPlace> findTags(QStringView query, CatalogueChoice which)
+{
     const QString needle = query.trimmed().toString();
     if (needle.isEmpty())
         return {};
     // Lower rank first: element name, then label, category, explanation.
     QList<std::pair<int, TagPlace>> found;
-    const auto categories = catalogue();
+    const auto categories = catalogue(which);
     for (int kind = 0; kind < int(categories.size()); ++kind) {
         const Category &category = categories[kind];
         for (int tagu = 0; tagu < int(category.tags.size()); ++tagu) {

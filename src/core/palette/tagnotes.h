@@ -16,14 +16,19 @@ QStringList attributeNames(QStringView markup);
 
 // The tooltip of a tag in tagu: its explanation and the elements it writes.
 QString tagTip(int kind, int tagu);
+QString tagTip(CatalogueChoice which, int kind, int tagu);
 
 // The tooltip of box `box` (1 for Check1) of a tag: what it writes and what
 // for; empty for a box the tag does not show.
 QString optionTip(const Tag &tag, int box);
+// … the attributes explained from the table of HTML's attributes when the
+// tag is one of 今の HTML (the designed glossary speaks of frames and fonts).
+QString optionTip(const Tag &tag, int box, CatalogueChoice which);
 
 // The tooltip of combo `combo` (1 for zokusei1): what its attribute is for
 // and the value each item writes; empty for a combo the tag does not show.
 QString comboTip(const Tag &tag, int combo);
+QString comboTip(const Tag &tag, int combo, CatalogueChoice which);
 
 // Where a tag stands in the palette.
 struct TagPlace {
@@ -36,3 +41,5 @@ struct TagPlace {
 // label ("リンク"), by category name, or by a word of the explanation ("表").
 // Nothing for a blank query.
 QList<TagPlace> findTags(QStringView query);
+// … in the chosen catalogue.
+QList<TagPlace> findTags(QStringView query, CatalogueChoice which);

@@ -34,5 +34,7 @@ inline const Setting<bool> caretIntoValue{"insert/caretIntoValue", false};
 inline const Setting<QString> markupStyle{"insert/markupStyle", QStringLiteral("designed")};
 // The tag search and markup preview beside the editor, shown from the View menu.
 inline const Setting<bool> showPaletteTools{"palette/showTools", false};
+// The palette's catalogue: "designed" or "today" (今の HTML).
+inline const Setting<QString> catalogue{"palette/catalogue", QStringLiteral("designed")};
 
 } // namespace Settings
