@@ -89,7 +89,7 @@ void TestCheckPanel::listsProblemsAndLeavesTheText()
     const QList<QStringList> expected{
         {u"1"_s, u"1"_s, u"警告"_s, u"<!DOCTYPE> 宣言がありません"_s},
         {u"3"_s, u"4"_s, u"警告"_s, u"<center> の前に </b> がありません"_s},
-        {u"4"_s, u"2"_s, u"警告"_s, u"<center> 要素は HTML5 で廃止されました"_s},
+        {u"4"_s, u"2"_s, u"警告"_s, u"<center> 要素は HTML から削除されました。CSS の text-align: center（中身を中央に寄せる）か margin: auto（ブロックを中央に置く）を使います"_s},
         {u"4"_s, u"10"_s, u"警告"_s, u"<b> が省略されています（補って解釈します）"_s},
         {QString(), QString(), u"注意"_s, u"まだ保存されていないページです。画像やリンク先のファイルは確かめていません。"_s},
     };
