@@ -8,12 +8,11 @@
 #include <QByteArray>
 #include <QObject>
 #include <QString>
-
 #include <optional>
 
 class PageFiller;
 class QFileSystemWatcher;
-class QPlainTextEdit;
+class SourceEditor;
 class QTextDocument;
 class QTimer;
 
@@ -32,7 +31,7 @@ public:
     enum class DiskChange { Changed, Deleted };
     Q_ENUM(DiskChange)
 
-    explicit DocumentSession(QPlainTextEdit *editor, QObject *parent = nullptr);
+    explicit DocumentSession(SourceEditor *editor, QObject *parent = nullptr);
     ~DocumentSession() override;
 
     // Empty for a page that has no file yet.
@@ -103,7 +102,7 @@ private:
     void fileNoticed(const QString &path);
     void settled();
 
-    QPlainTextEdit *m_editor;
+    SourceEditor *m_editor;
     QFileSystemWatcher *m_watcher;
     QTimer *m_settle;
     QString m_path;

@@ -1,21 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "document/recoverykeeper.h"
 
-#include "window/messagebox.h"
-
-#include "core/document/editorplaceholders.h"
 #include "core/document/filemessages.h"
 #include "core/window/apptitle.h"
 #include "document/documentfiles.h"
 #include "document/documentsession.h"
 #include "document/documentsnapshot.h"
 #include "editor/sourceeditor.h"
+#include "window/messagebox.h"
 
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QStatusBar>
 #include <QTextDocument>
-
 #include <condition_variable>
 #include <mutex>
 #include <optional>
@@ -72,12 +69,10 @@ private:
                                                       RecoveryKeeper::Choice::Later};
 };
 
-// What the window's thread hands over: the editor's text, the stand-ins for
-// characters it cannot hold still in it.
+// What the window's thread hands over: the page's text.
 struct Job {
     bool remove = false;
     QString text;
-    bool placeholders = false;
     QString path;
     TextFormat format;
     QDateTime taken;
@@ -173,9 +168,7 @@ private:
             m_file.remove();
             return true;
         }
-        RecoveryRecord record{job.path, job.format, job.taken, std::move(job.text)};
-        if (job.placeholders)
-            takePlaceholders(record.text);
+        const RecoveryRecord record{job.path, job.format, job.taken, std::move(job.text)};
         return m_file.write(record, reason);
     }
 
@@ -272,7 +265,7 @@ void RecoveryKeeper::takeSnapshot()
     // A copy under way goes on; it follows the edits made since it began.
     if (m_snapshot)
         return;
-    m_snapshot = new DocumentSnapshot(m_editor->document(), this);
+    m_snapshot = new DocumentSnapshot(m_editor, this);
     m_slice.start();
 }
 
@@ -288,7 +281,6 @@ void RecoveryKeeper::finishSnapshot()
     Job job;
     job.text = m_snapshot->takeText();
     delete std::exchange(m_snapshot, nullptr);
-    job.placeholders = m_files->usesPlaceholders();
     job.path = m_session->path();
     job.format = m_session->format();
     job.taken = QDateTime::currentDateTimeUtc();

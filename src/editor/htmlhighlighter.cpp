@@ -2,6 +2,7 @@
 #include "editor/htmlhighlighter.h"
 
 #include "core/html/htmltokenizer.h"
+#include "editor/pagetext.h"
 #include "editor/sourceeditor.h"
 
 #include <QElapsedTimer>
@@ -176,7 +177,7 @@ std::uint8_t HtmlHighlighter::startStateOf(const QTextBlock &block)
         while (next.isValid() && m_trustedUpTo < number) {
             const int reading = m_trustedUpTo;
             const int oldState = next.userState();
-            const std::uint8_t end = tokenizeHtmlLine(next.text(), HtmlLineState::fromByte(start)).toByte();
+            const std::uint8_t end = tokenizeHtmlLine(PageText(m_editor).blockText(next), HtmlLineState::fromByte(start)).toByte();
             const int keptColour = colouredFrom(oldState) == start + 1 ? start + 1 : 0;
             next.setUserState(packState(end, keptColour));
             settle(reading, oldState, end);
@@ -230,7 +231,7 @@ void HtmlHighlighter::colourVisibleBlocks()
 std::uint8_t HtmlHighlighter::colourBlock(QTextBlock &block, std::uint8_t start)
 {
     QList<HtmlSpan> spans;
-    const HtmlLineState end = tokenizeHtmlLine(block.text(), HtmlLineState::fromByte(start), &spans);
+    const HtmlLineState end = tokenizeHtmlLine(PageText(m_editor).blockText(block), HtmlLineState::fromByte(start), &spans);
     QTextLayout *layout = block.layout();
     if (spans.isEmpty() && layout->formats().isEmpty())
         return end.toByte();

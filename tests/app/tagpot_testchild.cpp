@@ -22,6 +22,7 @@
 #include "document/documentsession.h"
 #include "document/recoverykeeper.h"
 #include "editor/editortext.h"
+#include "editor/pagetext.h"
 #include "editor/sourceeditor.h"
 #include "scripteddialogs.h"
 
@@ -146,12 +147,11 @@ int main(int argc, char *argv[])
     if (command == "restore") {
         if (!keeper->offerRestore())
             return 1;
-        DocumentFiles *files = window.documentFiles();
         const DocumentSession *session = window.documentSession();
         say("path " + nativePath(session->path()).toPercentEncoding("/"));
         say("format " + formatName(session->format()).toUtf8() + ' ' + lineEndName(session->format().lineEnd).toUtf8());
         say("modified " + QByteArray(window.source()->document()->isModified() ? "yes" : "no"));
-        say("text " + oneLine(files->documentText()));
+        say("text " + oneLine(PageText(window.source()).all()));
         return 0;
     }
 

@@ -7,6 +7,7 @@
 #include "editor/editortext.h"
 #include "editor/pagefiller.h"
 #include "editor/pagelines.h"
+#include "editor/pagetext.h"
 #include "editor/sourceeditor.h"
 #include "testsettings.h"
 
@@ -94,7 +95,7 @@ void TestCheckPanel::listsProblemsAndLeavesTheText()
     };
     QCOMPARE(rows, expected);
     QCOMPARE(control<QDockWidget>(m_window, u"validationDock"_s)->windowTitle(), u"チェック結果 (4 件)"_s);
-    QCOMPARE(editorText(m_window->source()), page);
+    QCOMPARE(PageText(m_window->source(), PageText::Form::Editor).all(), page);
     QVERIFY(!m_window->source()->document()->isModified());
 
     // A clean page says so.
@@ -148,7 +149,7 @@ void TestCheckPanel::doubleClickFindsTheLineOfALargePage()
         QTest::mouseDClick(list()->viewport(), Qt::LeftButton, {}, place.center());
         const int caret = editor->textCursor().position();
         QCOMPARE(PageLines::lineAt(editor->document(), caret) + 1, wanted[index].first);
-        QCOMPARE(editorText(editor).mid(caret, 4), wanted[index].second);
+        QCOMPARE(PageText(editor, PageText::Form::Editor).all().mid(caret, 4), wanted[index].second);
     }
 }
 

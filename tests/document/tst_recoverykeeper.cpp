@@ -5,6 +5,7 @@
 #include "document/documentfiles.h"
 #include "document/documentsession.h"
 #include "document/recoverykeeper.h"
+#include "editor/pagetext.h"
 #include "editor/sourceeditor.h"
 #include "scripteddialogs.h"
 #include "window/messagebox.h"
@@ -251,9 +252,8 @@ void TestRecoveryKeeper::restoreQuestion()
     QVERIFY2(question.contains(record.written.toLocalTime().toString(u"H:mm:ss"_s)), qPrintable(question));
     QVERIFY2(question.contains(u"EUC-JP"_s), qPrintable(question));
 
-    DocumentFiles *files = m_window->documentFiles();
     if (choice == Choice::Restore) {
-        QCOMPARE(files->documentText(), record.text);
+        QCOMPARE(PageText(m_window->source()).all(), record.text);
         QCOMPARE(m_window->documentSession()->path(), page);
         QCOMPARE(m_window->documentSession()->format(), record.format);
         QVERIFY(m_window->isWindowModified());
@@ -262,7 +262,7 @@ void TestRecoveryKeeper::restoreQuestion()
         QVERIFY(!QFile::exists(left));
         QVERIFY(QFile::exists(keeper.filePath()));
     } else {
-        QCOMPARE(files->documentText(), QString());
+        QCOMPARE(PageText(m_window->source()).all(), QString());
         QVERIFY(!m_window->isWindowModified());
         QCOMPARE(QFile::exists(left), choice == Choice::Later);
     }
