@@ -312,7 +312,7 @@ void TestRecoveryKeeper::severalOrphansInOneList()
     QCOMPARE(m_answers.eachItems.size(), 3);
     for (int i = 0; i < 3; ++i)
         QVERIFY2(m_answers.eachItems[i].contains(u"page%1.html"_s.arg(i)), qPrintable(m_answers.eachItems[i]));
-    QCOMPARE(m_window->documentFiles()->documentText(), restored >= 0 ? texts[restored] : QString());
+    QCOMPARE(PageText(m_window->source()).all(), restored >= 0 ? texts[restored] : QString());
     for (int i = 0; i < 3; ++i)
         QCOMPARE(QFile::exists(files[i]), left[i]);
 }
