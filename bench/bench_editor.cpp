@@ -2,12 +2,13 @@
 // Loads a 20 MB page into the editor and times what a user feels: loading,
 // a keystroke and a snippet insertion in the middle, and reading the text back;
 // then the same with HTML colouring on.
-#include "editor/htmlhighlighter.h"
-#include "editor/sourceeditor.h"
+#include "core/document/lineends.h"
 #include "editor/editortext.h"
+#include "editor/htmlhighlighter.h"
 #include "editor/pagefiller.h"
 #include "editor/pagelines.h"
-#include "core/document/lineends.h"
+#include "editor/pagetext.h"
+#include "editor/sourceeditor.h"
 #include "largedocument.h"
 #include "processmemory.h"
 
@@ -17,7 +18,6 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
-
 #include <cstdio>
 
 static double elapsedMs(QElapsedTimer &timer)
@@ -100,7 +100,7 @@ static void run(const QString &document, qsizetype bytes, bool colouring)
     const double lastKeyMs = worstKeystroke(editor, Qt::Key_C, 10);
 
     timer.restart();
-    const QString readBack = withLineEnds(editorText(&editor), LineEnd::CrLf);
+    const QString readBack = withLineEnds(PageText(&editor).all(), LineEnd::CrLf);
     const double readMs = elapsedMs(timer);
 
     const long peakKiB = peakMemoryKiB();

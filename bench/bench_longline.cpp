@@ -9,8 +9,8 @@
 #include "core/document/memorypolicy.h"
 #include "document/documentfiles.h"
 #include "editor/editortext.h"
+#include "editor/pagetext.h"
 #include "editor/sourceeditor.h"
-
 #include "largedocument.h"
 #include "processmemory.h"
 
@@ -21,7 +21,6 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
-
 #include <cstdio>
 
 // About `bytes` bytes (in UTF-8) of markup with Japanese text and no line end.
@@ -123,7 +122,7 @@ int main(int argc, char *argv[])
     const Worst end = editAt(editor, length);
 
     const QString page = QString::fromUtf8(fileBytes);
-    const bool intact = editorText(&editor) == page;
+    const bool intact = PageText(&editor).all() == page;
     const bool copied = QApplication::clipboard()->text().size() == 1;
     editor.document()->setModified(false);
     window.documentFiles()->overwriteSave();

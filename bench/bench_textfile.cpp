@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Opens and saves a 50 MB Shift_JIS CRLF page and a 50 MB UTF-8 page through
 // the document commands, and times iconv on the same files for comparison.
-#include "window/commondialog.h"
+#include "core/document/textfile.h"
 #include "document/documentfiles.h"
 #include "document/documentsession.h"
 #include "editor/editortext.h"
 #include "editor/pagefiller.h"
+#include "editor/pagetext.h"
 #include "editor/sourceeditor.h"
-#include "core/document/textfile.h"
+#include "window/commondialog.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -15,7 +16,6 @@
 #include <QMainWindow>
 #include <QProcess>
 #include <QTemporaryDir>
-
 #include <cstdio>
 
 using namespace Qt::StringLiterals;
@@ -141,7 +141,7 @@ void run(const QTemporaryDir &dir, const char *label, const QString &name, const
                 editor->document()->blockCount());
     std::printf("    of which the first screen         %6.3f s, shown %.3f s after the start\n", shown - opened, shown);
     {
-        QPlainTextEdit other;
+        SourceEditor other;
         timer.restart();
         if (PageFiller *filler = setEditorText(&other, QString(read.text)))
             filler->finish();
@@ -160,7 +160,7 @@ void run(const QTemporaryDir &dir, const char *label, const QString &name, const
     files->saveDocument();
     std::printf("  save edited: encode + write         %6.3f s  (target 1.0 s)\n", seconds(timer));
 
-    const QString text = editorText(editor);
+    const QString text = PageText(editor).all();
     timer.restart();
     const WrittenText written = writeText(text, format);
     std::printf("    of which encoding alone           %6.3f s\n", seconds(timer));

@@ -2,16 +2,15 @@
 #include "check/checkpanel.h"
 
 #include "core/check/pagecheck.h"
-#include "editor/editortext.h"
-#include "editor/pagelines.h"
+#include "editor/pagetext.h"
+#include "editor/sourceeditor.h"
 
 #include <QApplication>
 #include <QDockWidget>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QMainWindow>
-#include <QPlainTextEdit>
-#include <QTextBlock>
+#include <QTextCursor>
 #include <QTreeWidget>
 
 using namespace Qt::StringLiterals;
@@ -23,7 +22,7 @@ constexpr int placeRole = Qt::UserRole;
 
 } // namespace
 
-CheckPanel::CheckPanel(QMainWindow *window, QPlainTextEdit *editor, std::function<QString()> pagePath)
+CheckPanel::CheckPanel(QMainWindow *window, SourceEditor *editor, std::function<QString()> pagePath)
     : QObject(window)
     , m_window(window)
     , m_editor(editor)
@@ -60,7 +59,7 @@ void CheckPanel::checkPage()
     const QString folder = path.isEmpty() ? QString() : QFileInfo(path).absolutePath();
 
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const QList<PageProblem> problems = ::checkPage(editorText(m_editor), folder);
+    const QList<PageProblem> problems = ::checkPage(PageText(m_editor).all(), folder);
     QApplication::restoreOverrideCursor();
 
     QList<QTreeWidgetItem *> rows;
@@ -92,13 +91,11 @@ void CheckPanel::goTo(QTreeWidgetItem *item)
     const int line = item->data(LineColumn, placeRole).toInt();
     if (line <= 0)
         return;
-    const QTextDocument *document = m_editor->document();
-    if (line > PageLines::lineCount(document))
+    const PageText page(m_editor);
+    if (line > page.lineCount())
         return;
-    // Positions in the document are those of the page, however its lines
-    // sit in the editor's blocks.
-    const int start = PageLines::positionOfLine(document, line - 1);
-    const int lineLength = PageLines::lineEnd(document, start) - start;
+    const int start = page.positionOfLine(line - 1);
+    const int lineLength = page.lineEnd(start) - start;
     const int column = item->data(CharacterColumn, placeRole).toInt();
     QTextCursor cursor(m_editor->document());
     cursor.setPosition(start + std::clamp(column - 1, 0, lineLength));

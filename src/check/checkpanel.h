@@ -2,12 +2,11 @@
 #pragma once
 
 #include <QObject>
-
 #include <functional>
 
 class QDockWidget;
 class QMainWindow;
-class QPlainTextEdit;
+class SourceEditor;
 class QTreeWidget;
 class QTreeWidgetItem;
 
@@ -20,7 +19,7 @@ class CheckPanel : public QObject
     Q_OBJECT
 public:
     // pagePath gives the open page's path, empty for a page never saved.
-    CheckPanel(QMainWindow *window, QPlainTextEdit *editor, std::function<QString()> pagePath);
+    CheckPanel(QMainWindow *window, SourceEditor *editor, std::function<QString()> pagePath);
 
     QDockWidget *dock() const { return m_dock; }
     QTreeWidget *list() const { return m_list; }
@@ -33,7 +32,7 @@ private:
     void goTo(QTreeWidgetItem *item);
 
     QMainWindow *m_window;
-    QPlainTextEdit *m_editor;
+    SourceEditor *m_editor;
     std::function<QString()> m_pagePath;
     QDockWidget *m_dock = nullptr;
     QTreeWidget *m_list = nullptr;

@@ -1,29 +1,28 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "document/documentfiles.h"
 
-#include "window/messagebox.h"
-
-#include "core/window/apptitle.h"
-#include "window/commondialog.h"
 #include "core/document/diskfile.h"
 #include "core/document/disksnapshot.h"
-#include "editor/editortext.h"
-#include "editor/pagefiller.h"
-#include "core/document/filemessages.h"
-#include "editor/sourceeditor.h"
 #include "core/document/editorplaceholders.h"
+#include "core/document/filemessages.h"
 #include "core/document/interruptedsave.h"
 #include "core/document/nativepath.h"
+#include "core/window/apptitle.h"
+#include "editor/editortext.h"
+#include "editor/pagefiller.h"
+#include "editor/pagetext.h"
+#include "editor/sourceeditor.h"
+#include "window/commondialog.h"
+#include "window/messagebox.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QEvent>
-#include <QDir>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QStatusBar>
-
 #include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
@@ -145,8 +144,8 @@ void DocumentFiles::newDocument()
 {
     if (!settleChanges())
         return;
+    m_editor->setHoldsStandIns(false);
     m_session->startNew();
-    m_placeholders = false;
 }
 
 bool DocumentFiles::openDocument()
@@ -215,7 +214,7 @@ bool DocumentFiles::load(const QString &chosen, bool askFirst)
     if (PageFiller *filler = pageFiller(m_editor))
         showFilling(filler);
     if (breakers > 0)
-        m_backend->showWarning(m_window, editorBreakersMessage(path, breakers, m_placeholders));
+        m_backend->showWarning(m_window, editorBreakersMessage(path, breakers, m_editor->holdsStandIns()));
     return true;
 }
 
@@ -247,18 +246,11 @@ bool DocumentFiles::restoreDocument(const QString &path, const TextFormat &forma
 qsizetype DocumentFiles::holdForEditor(QString &text)
 {
     const qsizetype breakers = countEditorBreakers(text);
-    m_placeholders = breakers > 0 && canUsePlaceholders(text);
-    if (m_placeholders)
+    const bool standIns = breakers > 0 && canUsePlaceholders(text);
+    m_editor->setHoldsStandIns(standIns);
+    if (standIns)
         putPlaceholders(text);
     return breakers;
-}
-
-QString DocumentFiles::documentText() const
-{
-    QString text = editorText(m_editor);
-    if (m_placeholders)
-        takePlaceholders(text);
-    return text;
 }
 
 bool DocumentFiles::saveDocument()
@@ -289,8 +281,8 @@ bool DocumentFiles::overwriteSave()
 bool DocumentFiles::writeTo(const QString &path)
 {
     // held is the editor's text, stand-ins included; text is what is written.
-    const QString held = editorText(m_editor);
-    const QString text = documentText();
+    const QString held = PageText(m_editor, PageText::Form::Editor).all();
+    const QString text = PageText(m_editor).all();
     TextFormat format = m_session->format();
     QByteArray bytes;
     // Unedited, the file's own bytes go back: where an encoding has two codes

@@ -81,12 +81,6 @@ public:
     // False when the user kept the unsaved changes of the open document.
     bool restoreDocument(const QString &path, const TextFormat &format, const QString &text);
 
-    // The page's whole text as it is written: the editor's text with its
-    // stand-ins for U+2029, U+FDD0 and U+FDD1 turned back.
-    QString documentText() const;
-    // Whether the editor holds such stand-ins (see editorplaceholders.h).
-    bool usesPlaceholders() const { return m_placeholders; }
-
     void setBackend(std::unique_ptr<Backend> backend);
 
 public slots:
@@ -124,5 +118,4 @@ private:
     QProgressBar *m_loading;
     std::unique_ptr<Backend> m_backend;
     bool m_closeSettled = false;
-    bool m_placeholders = false;
 };

@@ -2,26 +2,25 @@
 #include "document/documentsession.h"
 
 #include "core/document/diskfile.h"
+#include "core/document/editorplaceholders.h"
 #include "editor/editortext.h"
 #include "editor/pagefiller.h"
 #include "document/pagekindchoice.h"
-#include "core/document/editorplaceholders.h"
+#include "editor/sourceeditor.h"
 
 #include <QApplication>
 #include <QFileInfo>
 #include <QFileSystemWatcher>
-#include <QPlainTextEdit>
 #include <QScopedValueRollback>
 #include <QTextDocument>
 #include <QTimer>
-
 #include <utility>
 
 // Another program writes a file in several steps: its notices are gathered
 // for a moment, so that the user is asked about the finished file once.
 static constexpr int settleMs = 150;
 
-DocumentSession::DocumentSession(QPlainTextEdit *editor, QObject *parent)
+DocumentSession::DocumentSession(SourceEditor *editor, QObject *parent)
     : QObject(parent)
     , m_editor(editor)
     , m_kind(new PageKindChoice(this))

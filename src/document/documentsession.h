@@ -8,13 +8,12 @@
 #include <QByteArray>
 #include <QObject>
 #include <QString>
-
 #include <optional>
 
 class PageFiller;
 class PageKindChoice;
 class QFileSystemWatcher;
-class QPlainTextEdit;
+class SourceEditor;
 class QTextDocument;
 class QTimer;
 
@@ -33,7 +32,7 @@ public:
     enum class DiskChange { Changed, Deleted };
     Q_ENUM(DiskChange)
 
-    explicit DocumentSession(QPlainTextEdit *editor, QObject *parent = nullptr);
+    explicit DocumentSession(SourceEditor *editor, QObject *parent = nullptr);
     ~DocumentSession() override;
 
     // Empty for a page that has no file yet.
@@ -106,7 +105,7 @@ private:
     void fileNoticed(const QString &path);
     void settled();
 
-    QPlainTextEdit *m_editor;
+    SourceEditor *m_editor;
     PageKindChoice *m_kind;
     QFileSystemWatcher *m_watcher;
     QTimer *m_settle;

@@ -8,8 +8,9 @@
 #include <chrono>
 
 class QTextDocument;
+class SourceEditor;
 
-// A copy of a document's whole text ("\n" between lines) taken a few
+// A copy of the page's whole text (see PageText) taken a few
 // milliseconds at a time, so that a page of many megabytes is copied between
 // keystrokes instead of stopping them. Edits made meanwhile are followed: one
 // inside the part already copied cuts the copy back to where it begins, one
@@ -19,7 +20,7 @@ class DocumentSnapshot : public QObject
 {
     Q_OBJECT
 public:
-    explicit DocumentSnapshot(QTextDocument *document, QObject *parent = nullptr);
+    explicit DocumentSnapshot(SourceEditor *editor, QObject *parent = nullptr);
 
     // Copies for about budget, all that is left when it is negative; true
     // once the copy is whole. False for good when the document is gone.
@@ -32,6 +33,7 @@ public:
 private:
     void followEdit(int position, int removed, int added);
 
+    QPointer<SourceEditor> m_editor;
     QPointer<QTextDocument> m_document;
     QString m_text;
     qsizetype m_copied = 0; // the copy holds the document's first m_copied characters

@@ -1,21 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "document/recoverykeeper.h"
 
-#include "window/messagebox.h"
-
-#include "core/document/editorplaceholders.h"
 #include "core/document/filemessages.h"
 #include "core/window/apptitle.h"
 #include "document/documentfiles.h"
 #include "document/documentsession.h"
 #include "document/documentsnapshot.h"
 #include "editor/sourceeditor.h"
+#include "window/messagebox.h"
 
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QStatusBar>
 #include <QTextDocument>
-
 #include <condition_variable>
 #include <mutex>
 #include <optional>
@@ -35,22 +32,47 @@ class MessageBoxPrompt : public RecoveryKeeper::Prompt
 public:
     RecoveryKeeper::Choice askToRestore(QWidget *parent, const QString &question) override
     {
-        static constexpr RecoveryKeeper::Choice choices[]{RecoveryKeeper::Choice::Restore, RecoveryKeeper::Choice::Discard,
-                                                          RecoveryKeeper::Choice::Later};
         return choices[askChoice(parent, QMessageBox::Question, question,
                                  {{u"復元する"_s, QMessageBox::AcceptRole},
                                   {u"破棄する"_s, QMessageBox::DestructiveRole},
                                   {u"あとで決める"_s, QMessageBox::RejectRole}},
                                  0, 2)];
     }
+
+    QList<RecoveryKeeper::Choice> askToRestoreEach(QWidget *parent, const QString &question,
+                                                   const QStringList &items) override
+    {
+        // The newest first, offered for restoring; the others wait.
+        QList<int> defaults(items.size(), 2);
+        defaults[0] = 0;
+        QList<RecoveryKeeper::Choice> chosen;
+        for (const int index : askChoiceForEach(parent, question, items, {u"復元する"_s, u"破棄する"_s, u"あとで決める"_s},
+                                                defaults, 0, 2))
+            chosen << choices[index];
+        return chosen;
+    }
+
+    bool askToDeleteBroken(QWidget *parent, const QString &question) override
+    {
+        return askChoice(parent, QMessageBox::Warning, question,
+                         {{u"削除する"_s, QMessageBox::DestructiveRole}, {u"残す"_s, QMessageBox::RejectRole}}, 1, 1)
+            == 0;
+    }
+
+    void tellDistrusted(QWidget *parent, const QString &message) override
+    {
+        showMessage(parent, QMessageBox::Warning, message);
+    }
+
+private:
+    static constexpr RecoveryKeeper::Choice choices[]{RecoveryKeeper::Choice::Restore, RecoveryKeeper::Choice::Discard,
+                                                      RecoveryKeeper::Choice::Later};
 };
 
-// What the window's thread hands over: the editor's text, the stand-ins for
-// characters it cannot hold still in it.
+// What the window's thread hands over: the page's text.
 struct Job {
     bool remove = false;
     QString text;
-    bool placeholders = false;
     QString path;
     TextFormat format;
     QDateTime taken;
@@ -146,9 +168,7 @@ private:
             m_file.remove();
             return true;
         }
-        RecoveryRecord record{job.path, job.format, job.taken, std::move(job.text)};
-        if (job.placeholders)
-            takePlaceholders(record.text);
+        const RecoveryRecord record{job.path, job.format, job.taken, std::move(job.text)};
         return m_file.write(record, reason);
     }
 
@@ -245,7 +265,7 @@ void RecoveryKeeper::takeSnapshot()
     // A copy under way goes on; it follows the edits made since it began.
     if (m_snapshot)
         return;
-    m_snapshot = new DocumentSnapshot(m_editor->document(), this);
+    m_snapshot = new DocumentSnapshot(m_editor, this);
     m_slice.start();
 }
 
@@ -261,7 +281,6 @@ void RecoveryKeeper::finishSnapshot()
     Job job;
     job.text = m_snapshot->takeText();
     delete std::exchange(m_snapshot, nullptr);
-    job.placeholders = m_files->usesPlaceholders();
     job.path = m_session->path();
     job.format = m_session->format();
     job.taken = QDateTime::currentDateTimeUtc();
@@ -289,26 +308,46 @@ bool RecoveryKeeper::keepForRecovery()
 
 bool RecoveryKeeper::offerRestore()
 {
-    std::vector<OrphanRecovery> orphans = OrphanRecovery::claim(m_folder);
-    for (OrphanRecovery &orphan : orphans) {
-        switch (m_prompt->askToRestore(m_window, restoreQuestion(orphan.record()))) {
-        case Choice::Restore: {
-            const RecoveryRecord &record = orphan.record();
-            if (!m_files->restoreDocument(record.path, record.format, record.text))
-                return false;
-            // This program's own file holds the text before the old one goes.
-            if (writeNow())
-                orphan.discard();
-            return true;
-        }
-        case Choice::Discard:
-            orphan.discard();
-            break;
-        case Choice::Later:
-            break;
+    RecoveryFolder found = OrphanRecovery::survey(m_folder);
+    if (!found.folderProblem.isEmpty() || !found.distrusted.isEmpty())
+        m_prompt->tellDistrusted(m_window, distrustedRecoveryMessage(found.folderProblem, found.distrusted));
+    if (!found.broken.empty()) {
+        QList<RecoveryProblem> problems;
+        for (const OrphanRecovery &broken : found.broken)
+            problems.append({broken.filePath(), broken.problem()});
+        if (m_prompt->askToDeleteBroken(m_window, brokenRecoveryQuestion(problems))) {
+            for (OrphanRecovery &broken : found.broken)
+                broken.discard();
         }
     }
-    return false;
+    std::vector<OrphanRecovery> &orphans = found.orphans;
+    if (orphans.empty())
+        return false;
+    QList<Choice> choices;
+    if (orphans.size() == 1) {
+        choices << m_prompt->askToRestore(m_window, restoreQuestion(orphans[0].record()));
+    } else {
+        QStringList items;
+        for (const OrphanRecovery &orphan : orphans)
+            items << recoveryItem(orphan.record());
+        choices = m_prompt->askToRestoreEach(m_window, restoreEachQuestion(qsizetype(orphans.size())), items);
+    }
+    OrphanRecovery *restoring = nullptr;
+    for (qsizetype i = 0; i < choices.size() && i < qsizetype(orphans.size()); ++i) {
+        if (choices[i] == Choice::Discard)
+            orphans[size_t(i)].discard();
+        else if (choices[i] == Choice::Restore && !restoring)
+            restoring = &orphans[size_t(i)];
+    }
+    if (!restoring)
+        return false;
+    const RecoveryRecord &record = restoring->record();
+    if (!m_files->restoreDocument(record.path, record.format, record.text))
+        return false;
+    // This program's own file holds the text before the old one goes.
+    if (writeNow())
+        restoring->discard();
+    return true;
 }
 
 void RecoveryKeeper::reportFailure(const QString &reason)

@@ -4,7 +4,9 @@
 #include "core/document/recoveryfile.h"
 
 #include <QObject>
+#include <QList>
 #include <QString>
+#include <QStringList>
 #include <QTimer>
 
 #include <chrono>
@@ -36,6 +38,13 @@ public:
     public:
         virtual ~Prompt() = default;
         virtual Choice askToRestore(QWidget *parent, const QString &question) = 0;
+        // Several at once, in one list: a choice for each item, or none at
+        // all (cancelled: every one waits).
+        virtual QList<Choice> askToRestoreEach(QWidget *parent, const QString &question, const QStringList &items) = 0;
+        // Recovery files that cannot be restored: true to delete them.
+        virtual bool askToDeleteBroken(QWidget *parent, const QString &question) = 0;
+        // Files of the recovery folder left alone, or a folder not used.
+        virtual void tellDistrusted(QWidget *parent, const QString &message) = 0;
     };
 
     // The session tells the page's file and format; the files, how the
@@ -51,8 +60,11 @@ public:
     // the program ends: for SIGTERM and a logout. False when writing failed.
     bool keepForRecovery();
 
-    // Offers, one by one, what programs no longer running left unsaved.
-    // True when one was restored into the window (the others wait for a
+    // Offers what programs no longer running left unsaved: one question for
+    // one file, one list for several (restore one, delete or keep each).
+    // Before that, says once which files of the folder it left alone, and
+    // offers to delete those that cannot be restored, with the reason.
+    // True when one was restored into the window (those kept wait for a
     // later start).
     bool offerRestore();
 

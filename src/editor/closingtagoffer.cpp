@@ -2,12 +2,11 @@
 #include "editor/closingtagoffer.h"
 
 #include "core/html/closingtag.h"
-#include "editor/pagelines.h"
+#include "editor/pagetext.h"
 #include "editor/sourceeditor.h"
 
 #include <QKeyEvent>
 #include <QLabel>
-#include <QTextBlock>
 
 using namespace Qt::StringLiterals;
 
@@ -81,10 +80,7 @@ void ClosingTagOffer::textChanged()
     const int position = caret.position();
     if (position < 2 || caret.hasSelection())
         return;
-    QTextCursor before(m_editor->document());
-    before.setPosition(std::max(0, position - lookBehind));
-    before.setPosition(position, QTextCursor::KeepAnchor);
-    const QString text = PageLines::selectedText(before);
+    const QString text = PageText(m_editor).range(std::max(0, position - lookBehind), position);
     if (!text.endsWith(u"</"))
         return;
     if (const auto element = elementToClose(QStringView(text).chopped(2)))

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/completionpopup.h"
 
-#include "editor/pagelines.h"
+#include "editor/pagetext.h"
 #include "editor/sourceeditor.h"
 
 #include <QApplication>
@@ -11,7 +11,6 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QStyledItemDelegate>
-#include <QTextBlock>
 #include <QTextDocument>
 
 using namespace Qt::StringLiterals;
@@ -120,16 +119,14 @@ bool CompletionPopup::show(bool sayWhenEmpty)
         return false;
     }
     const int position = caret.position();
-    QTextDocument *document = m_editor->document();
-    QTextCursor window(document);
-    window.setPosition(std::max(0, position - lookBehind));
-    window.setPosition(std::min(document->characterCount() - 1, position + lookAhead), QTextCursor::KeepAnchor);
-    QString text = PageLines::selectedText(window);
-    text.replace(QChar::ParagraphSeparator, u'\n');
+    const int from = std::max(0, position - lookBehind);
+    const int to = std::min(m_editor->document()->characterCount() - 1, position + lookAhead);
+
+    const QString text = PageText(m_editor).range(from, to);
 
     CompletionRequest request;
     request.text = text;
-    request.caret = position - window.selectionStart();
+    request.caret = position - from;
     request.kind = m_pageKind ? m_pageKind() : PageKind::Html;
     request.pageFolder = m_pageFolder ? m_pageFolder() : QString();
     const Completions answer = completionsAt(request);
@@ -141,7 +138,7 @@ bool CompletionPopup::show(bool sayWhenEmpty)
         close();
         return false;
     }
-    m_windowStart = window.selectionStart();
+    m_windowStart = from;
     m_shown = answer;
 
     const QSignalBlocker quiet(m_list);

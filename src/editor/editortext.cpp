@@ -3,17 +3,15 @@
 
 #include "editor/pagefiller.h"
 #include "editor/pagelines.h"
+#include "editor/sourceeditor.h"
 
 #include "core/text/longlinebreaks.h"
 
-#include <QPlainTextEdit>
 #include <QScopeGuard>
 #include <QTextCursor>
 #include <QTextDocument>
 
-#include <algorithm>
-
-PageFiller *pageFiller(const QPlainTextEdit *editor)
+PageFiller *pageFiller(const SourceEditor *editor)
 {
     const auto fillers = editor->findChildren<PageFiller *>(Qt::FindDirectChildrenOnly);
     for (PageFiller *filler : fillers) {
@@ -26,20 +24,20 @@ PageFiller *pageFiller(const QPlainTextEdit *editor)
 namespace {
 
 // The editors setEditorText() is putting a page into now.
-QList<const QPlainTextEdit *> &settingText()
+QList<const SourceEditor *> &settingText()
 {
-    static QList<const QPlainTextEdit *> editors;
+    static QList<const SourceEditor *> editors;
     return editors;
 }
 
 } // namespace
 
-bool settingEditorText(const QPlainTextEdit *editor)
+bool settingEditorText(const SourceEditor *editor)
 {
     return settingText().contains(editor);
 }
 
-PageFiller *setEditorText(QPlainTextEdit *editor, QString text)
+PageFiller *setEditorText(SourceEditor *editor, QString text)
 {
     settingText().append(editor);
     const auto done = qScopeGuard([editor] { settingText().removeOne(editor); });
@@ -77,14 +75,4 @@ PageFiller *setEditorText(QPlainTextEdit *editor, QString text)
     // A page opens at its top.
     editor->setTextCursor(QTextCursor(document));
     return filler;
-}
-
-QString editorText(const QPlainTextEdit *editor)
-{
-    if (PageFiller *filling = pageFiller(editor))
-        filling->finish();
-    QString text = editor->document()->toRawText();
-    PageLines::giveBack(editor->document(), text);
-    std::replace(text.begin(), text.end(), QChar(QChar::ParagraphSeparator), QChar(u'\n'));
-    return text;
 }

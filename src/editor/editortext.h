@@ -4,7 +4,7 @@
 #include <QString>
 
 class PageFiller;
-class QPlainTextEdit;
+class SourceEditor;
 
 // Replaces the editor's whole text, with no undo history and unmodified, and
 // puts the caret at the top. The editor keeps its document object: whatever
@@ -12,15 +12,10 @@ class QPlainTextEdit;
 // A page of many megabytes goes in a piece at a time between events, read-only
 // until complete: the filler doing it comes back (nullptr when all is in).
 // Give the text with std::move: kept elsewhere, the page would be held twice.
-PageFiller *setEditorText(QPlainTextEdit *editor, QString text);
+PageFiller *setEditorText(SourceEditor *editor, QString text);
 
 // Whether setEditorText() is putting a page into the editor at this moment.
-bool settingEditorText(const QPlainTextEdit *editor);
+bool settingEditorText(const SourceEditor *editor);
 
 // The page still going into the editor, or nullptr.
-PageFiller *pageFiller(const QPlainTextEdit *editor);
-
-// The editor's whole text with "\n" line ends and every character as it is:
-// toPlainText() would turn no-break spaces into plain ones. A page still
-// going in is completed first.
-QString editorText(const QPlainTextEdit *editor);
+PageFiller *pageFiller(const SourceEditor *editor);

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/finddialog.h"
 
-#include "editor/editortext.h"
-#include "editor/pagelines.h"
+#include "editor/pagetext.h"
 #include "editor/sourceeditor.h"
 
 #include <QCheckBox>
@@ -12,7 +11,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTextBlock>
 #include <QTextDocument>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -99,7 +97,7 @@ void FindDialog::showReplace()
 
 void FindDialog::open(bool replacing)
 {
-    const QString selected = PageLines::selectedText(m_editor->textCursor());
+    const QString selected = PageText(m_editor).selection();
     if (!selected.isEmpty() && !selected.contains(QChar::ParagraphSeparator) && !selected.contains(u'\n'))
         m_findText->setText(selected);
     for (QWidget *widget : {static_cast<QWidget *>(m_replaceLabel), static_cast<QWidget *>(m_replaceText),
@@ -132,7 +130,7 @@ QStringView FindDialog::text()
 {
     QTextDocument *document = m_editor->document();
     if (document != m_textDocument || document->revision() != m_textRevision) {
-        m_text = editorText(m_editor);
+        m_text = PageText(m_editor).all();
         m_textDocument = document;
         m_textRevision = document->revision();
     }

@@ -4,6 +4,7 @@
 #include "core/color/colorspots.h"
 #include "core/html/pagetokenizer.h"
 #include "editor/pagelines.h"
+#include "editor/pagetext.h"
 #include "editor/sourceeditor.h"
 
 #include <QElapsedTimer>
@@ -240,7 +241,7 @@ bool HtmlHighlighter::lineGoesOn(const QTextBlock &block) const
 
 std::uint8_t HtmlHighlighter::endOfLine(const QTextBlock &block, std::uint8_t start, QList<PageSpan> *spans) const
 {
-    return tokenizePageLine(m_kind, block.text(), start, spans, lineGoesOn(block));
+    return tokenizePageLine(m_kind, PageText(m_editor).blockText(block), start, spans, lineGoesOn(block));
 }
 
 std::uint8_t HtmlHighlighter::startStateOf(const QTextBlock &block)
@@ -309,7 +310,7 @@ std::uint8_t HtmlHighlighter::colourBlock(QTextBlock &block, std::uint8_t start)
     QList<PageSpan> spans;
     const std::uint8_t end = endOfLine(block, start, &spans);
     QTextLayout *layout = block.layout();
-    QList<ColourSpot> spots = spans.isEmpty() ? QList<ColourSpot>() : colourSpots(block.text(), spans);
+    QList<ColourSpot> spots = spans.isEmpty() ? QList<ColourSpot>() : colourSpots(PageText(m_editor).blockText(block), spans);
     if (spots.isEmpty() && block.userData())
         block.setUserData(nullptr);
     if (spans.isEmpty() && layout->formats().isEmpty())
@@ -366,7 +367,7 @@ QList<HtmlHighlighter::Swatch> HtmlHighlighter::visibleSwatches() const
         if (!data || !block.isVisible())
             continue;
         const QTextLayout *layout = block.layout();
-        const QString text = block.text();
+        const QString text = PageText(m_editor).blockText(block);
         for (const ColourSpot &spot : data->spots) {
             const QTextLine line = layout->lineForTextPosition(spot.start);
             if (!line.isValid())
@@ -408,7 +409,7 @@ std::optional<HtmlHighlighter::Swatch> HtmlHighlighter::colourAt(int position)
     if (!block.isValid())
         return std::nullopt;
     QList<PageSpan> spans;
-    const QString text = block.text();
+    const QString text = PageText(m_editor).blockText(block);
     tokenizePageLine(m_kind, text, startStateOf(block), &spans, lineGoesOn(block));
     const int column = position - block.position();
     for (const ColourSpot &spot : colourSpots(text, spans)) {

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/linenumbergutter.h"
 
-#include "editor/pagelines.h"
+#include "editor/pagetext.h"
 #include "editor/sourceeditor.h"
 
 #include <QEvent>
 #include <QPainter>
-#include <QTextLayout>
 #include <QTextBlock>
+#include <QTextLayout>
 
 using namespace Qt::StringLiterals;
 
@@ -27,7 +27,7 @@ LineNumberGutter::LineNumberGutter(SourceEditor *editor)
             update(0, rect.y(), width(), rect.height());
     });
     connect(m_editor, &SourceEditor::cursorPositionChanged, this, [this] {
-        const int block = PageLines::lineAt(m_editor->document(), m_editor->textCursor().position());
+        const int block = PageText(m_editor).lineNumber(m_editor->textCursor().position());
         if (block != m_caretBlock && isVisible())
             update();
         m_caretBlock = block;
@@ -75,11 +75,8 @@ void LineNumberGutter::paintEvent(QPaintEvent *event)
     // A page line is numbered where it starts: the pieces of a long line
     // after its first carry no number, and a block holding several short
     // lines numbers each.
-    const QTextDocument *document = m_editor->document();
-    const PageLines *lines = PageLines::of(document);
-    const bool grouped = lines && lines->groupsLines();
-    const int caret = PageLines::lineAt(document, m_editor->textCursor().position());
-    int number = PageLines::lineAt(document, block.position());
+    const PageText page(m_editor);
+    const int caret = page.lineNumber(m_editor->textCursor().position());
     qreal top = m_editor->blockBoundingGeometry(block).translated(m_editor->contentOffset()).top();
     const int lineHeight = QFontMetrics(m_editor->font()).height();
     QFont plain = m_editor->font();
@@ -95,21 +92,13 @@ void LineNumberGutter::paintEvent(QPaintEvent *event)
     while (block.isValid() && top <= event->rect().bottom()) {
         const qreal height = m_editor->blockBoundingGeometry(block).height();
         if (block.isVisible() && top + height >= event->rect().top()) {
-            if (!lines || PageLines::joinOf(block).isNull())
-                draw(number, top);
             const QTextLayout *layout = block.layout();
-            const QString text = grouped ? block.text() : QString();
-            for (int i = 1; grouped && i < layout->lineCount(); ++i) {
-                const QTextLine line = layout->lineAt(i);
-                if (text.at(line.textStart() - 1) == QChar::LineSeparator)
-                    draw(++number, top + line.y());
-            }
-        } else if (grouped) {
-            number += int(block.text().count(QChar::LineSeparator));
+            const int position = block.position();
+            page.forEachLine(position, position + block.length(), [&](int number, int start) {
+                draw(number, top + layout->lineForTextPosition(start - position).y());
+            });
         }
         top += height;
         block = block.next();
-        if (!lines || PageLines::joinOf(block).isNull())
-            ++number;
     }
 }

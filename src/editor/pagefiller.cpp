@@ -2,12 +2,12 @@
 #include "editor/pagefiller.h"
 
 #include "editor/pagelines.h"
+#include "editor/sourceeditor.h"
 
 #include "core/document/memorypolicy.h"
 #include "core/text/linegroups.h"
 
 #include <QElapsedTimer>
-#include <QPlainTextEdit>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTimer>
@@ -62,7 +62,7 @@ bool PageFiller::takesPieces(const QString &text, const QList<qsizetype> &softBr
     return text.size() >= piecewiseFrom && pieceEnd(text, softBreaks, 0, firstPieceSize) < text.size();
 }
 
-PageFiller::PageFiller(QPlainTextEdit *editor, QString &&text, QList<qsizetype> &&softBreaks)
+PageFiller::PageFiller(SourceEditor *editor, QString &&text, QList<qsizetype> &&softBreaks)
     : QObject(editor)
     , m_editor(editor)
     , m_whole(std::move(text))

@@ -8,7 +8,7 @@
 #include <QPointer>
 #include <QString>
 
-class QPlainTextEdit;
+class SourceEditor;
 
 // Fills the editor's document with a page of many megabytes a piece at a time
 // between events: the first screen shows at once, the window repaints, scrolls
@@ -27,7 +27,7 @@ public:
     // Starts filling the editor's (empty) document with text, which it takes
     // over: it gives each part back to the system as soon as it is in. The
     // long lines are cut at softBreaks (see PageLines).
-    PageFiller(QPlainTextEdit *editor, QString &&text, QList<qsizetype> &&softBreaks = {});
+    PageFiller(SourceEditor *editor, QString &&text, QList<qsizetype> &&softBreaks = {});
     ~PageFiller() override;
 
     bool isFilling() const { return m_filling; }
@@ -51,7 +51,7 @@ private:
     void insert(QString piece);
     void complete(bool filled);
 
-    QPointer<QPlainTextEdit> m_editor;
+    QPointer<SourceEditor> m_editor;
     QString m_whole;          // the text not yet cut into pieces
     QList<QString> m_pieces;  // the rest, in order, waiting to go in
     QList<qsizetype> m_softBreaks;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/pagelines.h"
 
+#include "core/text/caretcolumn.h"
 #include "core/text/longlinebreaks.h"
 
 #include <QTextCursor>
@@ -26,6 +27,28 @@ int breakOf(const QTextBlock &block)
 int countInnerEnds(QStringView text)
 {
     return int(text.count(QChar::LineSeparator));
+}
+
+// What is counted once for a block and kept with it: the document drops it
+// with the block.
+struct BlockCounts : QTextBlockUserData {
+    // Line ends inside the block, -1 when not known.
+    int innerEnds = -1;
+    // The block's columns as a piece of a long line, with the space or tab
+    // its end stands for, as they were at the block's revision and length.
+    int revision = -1;
+    int length = -1;
+    qsizetype columns = -1;
+};
+
+BlockCounts *countsOf(QTextBlock block)
+{
+    auto *counts = static_cast<BlockCounts *>(block.userData());
+    if (!counts) {
+        counts = new BlockCounts;
+        block.setUserData(counts);
+    }
+    return counts;
 }
 
 } // namespace
@@ -143,7 +166,8 @@ void PageLines::followEdit(int position, int, int added)
     const QTextBlock last = m_document->findBlock(position + added);
     if (last.blockNumber() - first.blockNumber() > countedAtOnce) {
         for (QTextBlock block = first; block.isValid(); block = block.next()) {
-            m_innerEnds.remove(block.fragmentIndex());
+            if (auto *counts = static_cast<BlockCounts *>(block.userData()))
+                counts->innerEnds = -1;
             if (block == last)
                 break;
         }
@@ -152,10 +176,10 @@ void PageLines::followEdit(int position, int, int added)
     }
     for (QTextBlock block = first; block.isValid(); block = block.next()) {
         const int ends = countInnerEnds(block.text());
-        const auto known = m_innerEnds.find(block.fragmentIndex());
-        if (known == m_innerEnds.end() || *known != ends)
+        BlockCounts *counts = countsOf(block);
+        if (counts->innerEnds != ends)
             m_indexed = false;
-        m_innerEnds.insert(block.fragmentIndex(), ends);
+        counts->innerEnds = ends;
         if (block == last)
             break;
     }
@@ -205,23 +229,14 @@ void PageLines::giveBack(const QTextDocument *document, QString &text, int from)
         std::replace(text.begin(), text.end(), QChar(QChar::LineSeparator), QChar(u'\n'));
 }
 
-QString PageLines::selectedText(const QTextCursor &cursor)
-{
-    QString text = cursor.selectedText();
-    giveBack(cursor.document(), text, cursor.selectionStart());
-    return text;
-}
-
 int PageLines::innerEnds(const QTextBlock &block)
 {
     if (!m_groupsLines)
         return 0;
-    const auto known = m_innerEnds.constFind(block.fragmentIndex());
-    if (known != m_innerEnds.cend())
-        return *known;
-    const int ends = countInnerEnds(block.text());
-    m_innerEnds.insert(block.fragmentIndex(), ends);
-    return ends;
+    BlockCounts *counts = countsOf(block);
+    if (counts->innerEnds < 0)
+        counts->innerEnds = countInnerEnds(block.text());
+    return counts->innerEnds;
 }
 
 const QList<int> &PageLines::blockLines()
@@ -330,4 +345,35 @@ int PageLines::positionOfLine(const QTextDocument *document, int line)
             return block.position();
     }
     return block.position() + int(at) + 1;
+}
+
+qsizetype PageLines::columnsOf(const QTextBlock &piece)
+{
+    BlockCounts *counts = countsOf(piece);
+    if (counts->columns < 0 || counts->revision != piece.revision() || counts->length != piece.length()) {
+        counts->columns = caretColumn(piece.text());
+        counts->revision = piece.revision();
+        counts->length = piece.length();
+    }
+    return counts->columns;
+}
+
+qsizetype PageLines::columnAt(const QTextDocument *document, int position)
+{
+    const QTextBlock block = document->findBlock(position);
+    const QString text = block.text();
+    const int start = lineStart(document, position);
+    if (start >= block.position())
+        return caretColumn(QStringView(text).sliced(start - block.position(), position - start));
+    // The pieces of a long line before the position's, each with the space
+    // or tab its end stands for.
+    qsizetype column = caretColumn(QStringView(text).first(position - block.position()));
+    QTextBlock piece = document->findBlock(start);
+    if (start > piece.position()) {
+        column += caretColumn(QStringView(piece.text()).sliced(start - piece.position()));
+        piece = piece.next();
+    }
+    for (; piece.isValid() && piece != block; piece = piece.next())
+        column += columnsOf(piece);
+    return column;
 }

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QHash>
 #include <QList>
 #include <QObject>
 #include <QPointer>
@@ -61,8 +60,6 @@ public:
     // separators as U+2029: soft breaks become their spaces and tabs again,
     // and line ends inside blocks "\n".
     static void giveBack(const QTextDocument *document, QString &text, int from = 0);
-    // The selection's text as selectedText() gives it, page lines given back.
-    static QString selectedText(const QTextCursor &cursor);
 
     // Lines as the user counts them, from 0.
     static int lineAt(const QTextDocument *document, int position);
@@ -73,6 +70,8 @@ public:
     static int lineEnd(const QTextDocument *document, int position);
     // Where line (from 0, clamped) starts.
     static int positionOfLine(const QTextDocument *document, int line);
+    // The caret column of position in its line (see caretColumn()).
+    static qsizetype columnAt(const QTextDocument *document, int position);
 
 private:
     explicit PageLines(QTextDocument *document);
@@ -81,13 +80,12 @@ private:
     void followEdit(int position, int removed, int added);
     void dropCopiedBreaks(int position, int added);
     int innerEnds(const QTextBlock &block);
+    static qsizetype columnsOf(const QTextBlock &piece);
     const QList<int> &blockLines();
 
     QPointer<QTextDocument> m_document;
     // The line each block starts in, by block number.
     QList<int> m_blockLines;
-    // How many line ends inside each block, by the block's fragment.
-    QHash<int, int> m_innerEnds;
     bool m_indexed = false;
     bool m_groupsLines = false;
     bool m_mending = false;

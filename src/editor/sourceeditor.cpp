@@ -4,6 +4,7 @@
 #include "editor/editortext.h"
 #include "editor/pagefiller.h"
 #include "editor/pagelines.h"
+#include "editor/pagetext.h"
 
 #include "core/text/longlinebreaks.h"
 
@@ -53,7 +54,7 @@ void SourceEditor::cutLongLinesOfNewText()
         return;
     const bool modified = doc->isModified();
     const int position = textCursor().position();
-    if (PageFiller *filler = setEditorText(this, editorText(this)))
+    if (PageFiller *filler = setEditorText(this, PageText(this, PageText::Form::Editor).all()))
         filler->finish();
     doc->setModified(modified);
     QTextCursor caret(doc);
@@ -205,8 +206,7 @@ QMimeData *SourceEditor::createMimeDataFromSelection() const
 {
     if (!PageLines::of(document()))
         return QPlainTextEdit::createMimeDataFromSelection();
-    QString text = PageLines::selectedText(textCursor());
-    text.replace(QChar::ParagraphSeparator, u'\n');
+    const QString text = PageText(this, PageText::Form::Editor).selection();
     auto *data = new QMimeData;
     data->setText(text);
     return data;

@@ -36,6 +36,12 @@ public:
     // The alignment of the paragraph at the caret.
     int selAlignment() const;
 
+    // Whether the page's own U+2029, U+FDD0 and U+FDD1 stand in the editor
+    // as U+FDD2–U+FDD4 (see editorplaceholders.h), to be given back as
+    // themselves by PageText. Set by whoever puts a page in.
+    bool holdsStandIns() const { return m_standIns; }
+    void setHoldsStandIns(bool standIns) { m_standIns = standIns; }
+
     // The editor's own menu, with copying shown on Ctrl+Insert: Ctrl+C
     // belongs to the View menu's centring.
     QMenu *createContextMenu(const QPoint &position);
@@ -64,4 +70,5 @@ private:
     void cutLongLinesOfNewText();
 
     bool m_wholeTextReplaced = false;
+    bool m_standIns = false;
 };

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "palette/palettepanel.h"
 
-#include "window/combobox.h"
-#include "core/window/twips.h"
-#include "editor/pagelines.h"
-#include "editor/sourceeditor.h"
-#include "window/uifonts.h"
 #include "core/palette/tagnotes.h"
 #include "core/palette/todaymarkup.h"
+#include "core/window/twips.h"
+#include "editor/pagetext.h"
+#include "editor/sourceeditor.h"
+#include "window/combobox.h"
+#include "window/uifonts.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -299,15 +299,6 @@ std::optional<QString> PalettePanel::currentMarkup() const
     return styledMarkup(m_options.style, *markup, m_charset ? m_charset() : QString());
 }
 
-// The editor's selection with its line ends as "\n", as wrapping writes it back.
-static QString selectedText(const SourceEditor *source)
-{
-    QString text = PageLines::selectedText(source->textCursor());
-    text.replace(QChar::ParagraphSeparator, u'\n');
-    text.replace(QChar::LineSeparator, u'\n');
-    return text;
-}
-
 std::optional<Insertion> PalettePanel::pendingInsertion(qsizetype longest) const
 {
     const auto markup = currentMarkup();
@@ -317,7 +308,7 @@ std::optional<Insertion> PalettePanel::pendingInsertion(qsizetype longest) const
     if (m_options.wrapSelection) {
         const QTextCursor cursor = m_source->textCursor();
         const qsizetype length = cursor.selectionEnd() - cursor.selectionStart();
-        selected = longest >= 0 && length > longest ? u"…（選択中の %1 文字）…"_s.arg(length) : selectedText(m_source);
+        selected = longest >= 0 && length > longest ? u"…（選択中の %1 文字）…"_s.arg(length) : PageText(m_source, PageText::Form::Editor).selection();
     }
     return shapeInsertion(*markup, selected, m_options);
 }

@@ -133,6 +133,8 @@ void PaletteTools::showPending()
         return;
     const auto insertion = m_palette->pendingInsertion(longestPreviewedSelection);
     const QString shown = insertion ? shownLines(insertion->text) : QString();
-    if (m_preview->toPlainText() != shown)
-        m_preview->setPlainText(shown);
+    if (shown == m_shown)
+        return;
+    m_shown = shown;
+    m_preview->setPlainText(m_shown);
 }

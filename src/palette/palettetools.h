@@ -33,4 +33,7 @@ private:
     QLineEdit *m_search = nullptr;
     QListWidget *m_results = nullptr;
     QPlainTextEdit *m_preview = nullptr;
+    // What the preview shows: set again only when it changes, so that it
+    // keeps its scroll place.
+    QString m_shown;
 };

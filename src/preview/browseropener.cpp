@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "preview/browseropener.h"
 
-#include "window/messagebox.h"
-
 #include "core/window/apptitle.h"
+#include "editor/sourceeditor.h"
+#include "window/messagebox.h"
 
 #include <QDesktopServices>
 #include <QMessageBox>
-#include <QPlainTextEdit>
 #include <QUrl>
 
 using namespace Qt::StringLiterals;
@@ -23,7 +22,7 @@ bool askToSave(QWidget *parent, const QString &question)
 
 } // namespace
 
-BrowserOpener::BrowserOpener(QWidget *window, QPlainTextEdit *editor, std::function<QString()> pagePath,
+BrowserOpener::BrowserOpener(QWidget *window, SourceEditor *editor, std::function<QString()> pagePath,
                              std::function<bool()> save)
     : QObject(window)
     , m_window(window)

@@ -3,10 +3,9 @@
 
 #include <QObject>
 #include <QString>
-
 #include <functional>
 
-class QPlainTextEdit;
+class SourceEditor;
 class QWidget;
 
 // File → open in browser: the saved page in the system's browser. A browser
@@ -20,7 +19,7 @@ public:
 
     // pagePath gives the open page's path, empty for a page never saved;
     // save saves the page (with the Save dialog), false when it was not saved.
-    BrowserOpener(QWidget *window, QPlainTextEdit *editor, std::function<QString()> pagePath,
+    BrowserOpener(QWidget *window, SourceEditor *editor, std::function<QString()> pagePath,
                   std::function<bool()> save);
 
     void setQuestion(Question question) { m_question = std::move(question); }
@@ -31,7 +30,7 @@ public slots:
 
 private:
     QWidget *m_window;
-    QPlainTextEdit *m_editor;
+    SourceEditor *m_editor;
     std::function<QString()> m_pagePath;
     std::function<bool()> m_save;
     Question m_question;

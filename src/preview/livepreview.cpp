@@ -2,7 +2,8 @@
 #include "preview/livepreview.h"
 
 #include "core/window/apptitle.h"
-#include "editor/editortext.h"
+#include "editor/pagetext.h"
+#include "editor/sourceeditor.h"
 #include "preview/previewloader.h"
 #include "preview/previewpane.h"
 
@@ -10,13 +11,12 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QPlainTextEdit>
 #include <QSplitter>
 #include <QTimer>
 
 using namespace Qt::StringLiterals;
 
-LivePreview::LivePreview(QWidget *client, QPlainTextEdit *editor, QAction *toggle, std::function<QString()> pagePath,
+LivePreview::LivePreview(QWidget *client, SourceEditor *editor, QAction *toggle, std::function<QString()> pagePath,
                          QObject *parent)
     : QObject(parent)
     , m_client(client)
@@ -30,7 +30,7 @@ LivePreview::LivePreview(QWidget *client, QPlainTextEdit *editor, QAction *toggl
     connect(m_rest, &QTimer::timeout, this, &LivePreview::refresh);
     connect(m_toggle, &QAction::toggled, this, &LivePreview::setShown);
     // Typing, and New, Open or a reload refilling the document.
-    connect(m_editor, &QPlainTextEdit::textChanged, this, &LivePreview::scheduleRefresh);
+    connect(m_editor, &SourceEditor::textChanged, this, &LivePreview::scheduleRefresh);
 }
 
 QWidget *LivePreview::editorArea() const
@@ -59,7 +59,7 @@ void LivePreview::refresh()
         return;
     const QString path = m_pagePath();
     const QUrl base = path.isEmpty() ? QUrl() : QUrl::fromLocalFile(QFileInfo(path).absolutePath() + u'/');
-    m_pane->setHtml(editorText(m_editor), base);
+    m_pane->setHtml(PageText(m_editor).all(), base);
 }
 
 void LivePreview::show()

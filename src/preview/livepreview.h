@@ -3,12 +3,11 @@
 
 #include <QList>
 #include <QObject>
-
 #include <functional>
 
 class PreviewPane;
 class QAction;
-class QPlainTextEdit;
+class SourceEditor;
 class QSplitter;
 class QTimer;
 class QWidget;
@@ -25,7 +24,7 @@ public:
     static constexpr int restMs = 200;
 
     // pagePath gives the open page's path, empty for a page never saved.
-    LivePreview(QWidget *client, QPlainTextEdit *editor, QAction *toggle, std::function<QString()> pagePath,
+    LivePreview(QWidget *client, SourceEditor *editor, QAction *toggle, std::function<QString()> pagePath,
                 QObject *parent = nullptr);
 
     // What stands in the editor's place: the editor, or the split.
@@ -44,7 +43,7 @@ private:
     void hide();
 
     QWidget *m_client;
-    QPlainTextEdit *m_editor;
+    SourceEditor *m_editor;
     QAction *m_toggle;
     std::function<QString()> m_pagePath;
     QTimer *m_rest;

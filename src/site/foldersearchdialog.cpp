@@ -3,7 +3,7 @@
 
 #include "core/site/webfiles.h"
 #include "editor/editorplaces.h"
-#include "editor/editortext.h"
+#include "editor/pagetext.h"
 #include "editor/sourceeditor.h"
 #include "site/foldersearcher.h"
 #include "site/matchdelegate.h"
@@ -202,7 +202,7 @@ bool FolderSearchDialog::search()
     m_expression = pattern->expression;
     const QHash<QString, SourceEditor *> editors = m_openPages();
     for (auto it = editors.cbegin(); it != editors.cend(); ++it)
-        openPages.insert(it.key(), editorText(it.value()));
+        openPages.insert(it.key(), PageText(it.value()).all());
     setSearching(true);
     m_status->setText(u"検索しています..."_s);
     m_searcher->start(folder, patterns, m_expression, openPages);
@@ -308,7 +308,7 @@ void FolderSearchDialog::confirmAndReplace()
     for (const FileMatches &file : std::as_const(m_found)) {
         const QString name = QDir::toNativeSeparators(folder.relativeFilePath(file.path));
         if (SourceEditor *editor = editors.value(QFileInfo(file.path).canonicalFilePath())) {
-            const QString text = editorText(editor);
+            const QString text = PageText(editor).all();
             const QList<TextReplacement> edits = replacementsFor(text, m_expression, replacement, regularExpression);
             if (!edits.isEmpty()) {
                 replaceInEditor(editor, text, edits);

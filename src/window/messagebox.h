@@ -2,7 +2,9 @@
 #pragma once
 
 #include <QMessageBox>
+#include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <initializer_list>
 
@@ -20,3 +22,11 @@ int askChoice(QWidget *parent, QMessageBox::Icon icon, const QString &text, std:
 
 // A message with a single OK button.
 void showMessage(QWidget *parent, QMessageBox::Icon icon, const QString &text);
+
+// One question about several items, each answered on its own: a row per
+// item with a choice box of choices, starting at defaults. A choice that
+// only one item may take (exclusive, or -1) moves: taking it for one item
+// gives the item that had it fallback. Returns the index chosen for each
+// item, or nothing when the question was cancelled (Escape, the close box).
+QList<int> askChoiceForEach(QWidget *parent, const QString &text, const QStringList &items, const QStringList &choices,
+                            const QList<int> &defaults, int exclusive = -1, int fallback = -1);

@@ -22,6 +22,7 @@
 #include "document/documentsession.h"
 #include "document/recoverykeeper.h"
 #include "editor/editortext.h"
+#include "editor/pagetext.h"
 #include "editor/sourceeditor.h"
 #include "scripteddialogs.h"
 
@@ -70,6 +71,19 @@ public:
         say("question " + oneLine(question));
         return RecoveryKeeper::Choice::Restore;
     }
+    QList<RecoveryKeeper::Choice> askToRestoreEach(QWidget *, const QString &question, const QStringList &items) override
+    {
+        say("question " + oneLine(question));
+        QList<RecoveryKeeper::Choice> choices(items.size(), RecoveryKeeper::Choice::Later);
+        choices[0] = RecoveryKeeper::Choice::Restore;
+        return choices;
+    }
+    bool askToDeleteBroken(QWidget *, const QString &question) override
+    {
+        say("broken " + oneLine(question));
+        return false;
+    }
+    void tellDistrusted(QWidget *, const QString &message) override { say("distrusted " + oneLine(message)); }
 };
 
 SaveStep killAt;
@@ -133,12 +147,11 @@ int main(int argc, char *argv[])
     if (command == "restore") {
         if (!keeper->offerRestore())
             return 1;
-        DocumentFiles *files = window.documentFiles();
         const DocumentSession *session = window.documentSession();
         say("path " + nativePath(session->path()).toPercentEncoding("/"));
         say("format " + formatName(session->format()).toUtf8() + ' ' + lineEndName(session->format().lineEnd).toUtf8());
         say("modified " + QByteArray(window.source()->document()->isModified() ? "yes" : "no"));
-        say("text " + oneLine(files->documentText()));
+        say("text " + oneLine(PageText(window.source()).all()));
         return 0;
     }
 

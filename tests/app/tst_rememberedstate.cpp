@@ -4,11 +4,12 @@
 #include "document/documentfiles.h"
 #include "document/documentsession.h"
 #include "editor/editortext.h"
+#include "editor/pagetext.h"
 #include "editor/sourceeditor.h"
-#include "window/commondialog.h"
 #include "scripteddialogs.h"
 #include "scriptedprompts.h"
 #include "testsettings.h"
+#include "window/commondialog.h"
 
 #include <QAction>
 #include <QApplication>
@@ -238,12 +239,12 @@ void TestRememberedState::recentFileAsksAboutUnsavedChanges()
     QVERIFY(start.documentFiles()->openPath(second));
     QVERIFY(start.documentFiles()->openPath(first));
     start.source()->setSelText(u"編集"_s);
-    const QString edited = editorText(start.source());
+    const QString edited = PageText(start.source(), PageText::Form::Editor).all();
 
     start.prompts.saveAnswers << Answer::Cancel;
     start.action(u"recentFile2"_s)->trigger();
     QCOMPARE(start.prompts.saveQuestions.size(), 1);
-    QCOMPARE(editorText(start.source()), edited);
+    QCOMPARE(PageText(start.source(), PageText::Form::Editor).all(), edited);
     QCOMPARE(start.documentSession()->path(), first);
 
     start.prompts.saveAnswers << Answer::Discard;
@@ -325,7 +326,7 @@ void TestRememberedState::droppedFile()
     const QString dropped = page(u"dropped.html"_s, "<P>dropped</P>\r\n");
     if (edited)
         start.source()->setSelText(u"編集"_s);
-    const QString before = editorText(start.source());
+    const QString before = PageText(start.source(), PageText::Form::Editor).all();
     start.prompts.saveAnswers << answer;
 
     QMimeData data;
@@ -336,7 +337,7 @@ void TestRememberedState::droppedFile()
                  (edited ? 1 : 0) + (opened ? 1 : 0));
 
     QCOMPARE(start.documentSession()->path(), opened ? dropped : QString());
-    QCOMPARE(editorText(start.source()), opened ? u"<P>dropped</P>\n"_s : before);
+    QCOMPARE(PageText(start.source(), PageText::Form::Editor).all(), opened ? u"<P>dropped</P>\n"_s : before);
     QCOMPARE(start.isWindowModified(), !opened);
     QVERIFY(start.prompts.errors.isEmpty());
 }

@@ -7,6 +7,7 @@
 #include "editor/editortext.h"
 #include "editor/pagefiller.h"
 #include "editor/pagelines.h"
+#include "editor/pagetext.h"
 #include "editor/sourceeditor.h"
 #include "testsettings.h"
 
@@ -88,13 +89,13 @@ void TestCheckPanel::listsProblemsAndLeavesTheText()
     const QList<QStringList> expected{
         {u"1"_s, u"1"_s, u"警告"_s, u"<!DOCTYPE> 宣言がありません"_s},
         {u"3"_s, u"4"_s, u"警告"_s, u"<center> の前に </b> がありません"_s},
-        {u"4"_s, u"2"_s, u"警告"_s, u"<center> 要素は HTML5 で廃止されました"_s},
+        {u"4"_s, u"2"_s, u"警告"_s, u"<center> 要素は HTML から削除されました。CSS の text-align: center（中身を中央に寄せる）か margin: auto（ブロックを中央に置く）を使います"_s},
         {u"4"_s, u"10"_s, u"警告"_s, u"<b> が省略されています（補って解釈します）"_s},
         {QString(), QString(), u"注意"_s, u"まだ保存されていないページです。画像やリンク先のファイルは確かめていません。"_s},
     };
     QCOMPARE(rows, expected);
     QCOMPARE(control<QDockWidget>(m_window, u"validationDock"_s)->windowTitle(), u"チェック結果 (4 件)"_s);
-    QCOMPARE(editorText(m_window->source()), page);
+    QCOMPARE(PageText(m_window->source(), PageText::Form::Editor).all(), page);
     QVERIFY(!m_window->source()->document()->isModified());
 
     // A clean page says so.
@@ -148,7 +149,7 @@ void TestCheckPanel::doubleClickFindsTheLineOfALargePage()
         QTest::mouseDClick(list()->viewport(), Qt::LeftButton, {}, place.center());
         const int caret = editor->textCursor().position();
         QCOMPARE(PageLines::lineAt(editor->document(), caret) + 1, wanted[index].first);
-        QCOMPARE(editorText(editor).mid(caret, 4), wanted[index].second);
+        QCOMPARE(PageText(editor, PageText::Form::Editor).all().mid(caret, 4), wanted[index].second);
     }
 }
 

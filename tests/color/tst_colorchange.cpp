@@ -3,6 +3,7 @@
 #include "document/documentfiles.h"
 #include "document/documentsession.h"
 #include "document/pagekindchoice.h"
+#include "editor/pagetext.h"
 #include "editor/editortext.h"
 #include "editor/htmlhighlighter.h"
 #include "editor/sourceeditor.h"
@@ -138,7 +139,7 @@ void TestColorChange::kindChosenFromTheMenu()
     // The palette and the table wizard insert at the caret on any kind.
     m_window->source()->moveCursor(QTextCursor::End);
     m_window->source()->setSelText(u"/* x */"_s);
-    QCOMPARE(editorText(m_window->source()), u"p { color: #FFCC00 }\n/* x */"_s);
+    QCOMPARE(PageText(m_window->source()).all(), u"p { color: #FFCC00 }\n/* x */"_s);
 
     // Opening the file again gives the kind its name says.
     m_window->source()->document()->setModified(false);
@@ -214,7 +215,7 @@ void TestColorChange::changesTheValue()
     QCOMPARE(bytesOf(path), expected);
 
     trigger(u"editUndo"_s);
-    QCOMPARE(editorText(m_window->source()).toUtf8(), page);
+    QCOMPARE(PageText(m_window->source()).all().toUtf8(), page);
 }
 
 void TestColorChange::cancelChangesNothing()
@@ -229,7 +230,7 @@ void TestColorChange::cancelChangesNothing()
 
     // The dialog opened on the page's colour, and was cancelled.
     QCOMPARE(m_dialogs.offeredColors, QList<QColor>{QColor(0x33, 0x66, 0x99)});
-    QCOMPARE(editorText(m_window->source()), u"a { color: #336699 }\n"_s);
+    QCOMPARE(PageText(m_window->source()).all(), u"a { color: #336699 }\n"_s);
     QVERIFY(!m_window->source()->document()->isModified());
     // The colour command opens on its own last colour as before.
     QCOMPARE(m_window->commonDialog()->color(), 0x1000FFu);
@@ -261,7 +262,7 @@ void TestColorChange::designedInsertionElsewhere()
     cursor.setPosition(caret);
     m_window->source()->setTextCursor(cursor);
     trigger(u"insertColorCode"_s);
-    QCOMPARE(editorText(m_window->source()), expected);
+    QCOMPARE(PageText(m_window->source()).all(), expected);
 }
 
 QTEST_MAIN(TestColorChange)

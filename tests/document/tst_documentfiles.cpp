@@ -1,19 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "filebytes.h"
-#include "window/commondialog.h"
+#include "app/mainwindow.h"
+#include "controls.h"
+#include "core/document/filefilter.h"
+#include "core/palette/catalogue.h"
 #include "document/documentfiles.h"
 #include "document/documentsession.h"
-#include "app/mainwindow.h"
 #include "editor/editortext.h"
 #include "editor/pagefiller.h"
-#include "core/document/filefilter.h"
+#include "editor/pagetext.h"
 #include "editor/sourceeditor.h"
-#include "core/palette/catalogue.h"
-#include "controls.h"
+#include "filebytes.h"
 #include "jisvariantcodes.h"
 #include "scripteddialogs.h"
 #include "scriptedprompts.h"
 #include "testsettings.h"
+#include "window/commondialog.h"
 
 #include <QAction>
 #include <QDateTime>
@@ -312,7 +313,7 @@ void TestDocumentFiles::roundTrip()
     QVERIFY(!m_window->isWindowModified());
     QCOMPARE(m_window->dialog->fileName(), path);
     QCOMPARE(m_window->session->path(), path);
-    QCOMPARE(editorText(m_window->editor), readText(bytes).text);
+    QCOMPARE(PageText(m_window->editor, PageText::Form::Editor).all(), readText(bytes).text);
 
     const QString copy = m_dir->filePath(u"saved-"_s + file);
     m_dialogs.saves << copy;
@@ -474,14 +475,14 @@ void TestDocumentFiles::cancelledDialogsChangeNothing()
     const QByteArray bytes = readBytes(path);
     QVERIFY(m_window->files->openPath(path));
     insertAtStart(m_window->editor, u"編集"_s);
-    const QString edited = editorText(m_window->editor);
+    const QString edited = PageText(m_window->editor, PageText::Form::Editor).all();
 
     QVERIFY(!m_window->files->openDocument());
     QVERIFY(!m_window->files->saveDocument());
 
     QCOMPARE(m_dialogs.offeredOpen, QStringList{path});
     QCOMPARE(m_dialogs.offeredSave, QStringList{path});
-    QCOMPARE(editorText(m_window->editor), edited);
+    QCOMPARE(PageText(m_window->editor, PageText::Form::Editor).all(), edited);
     QVERIFY(m_window->isWindowModified());
     QCOMPARE(readBytes(path), bytes);
     QCOMPARE(m_window->dialog->fileName(), path);
@@ -519,7 +520,7 @@ void TestDocumentFiles::refusesToOpen()
     const QString current = copyOfFixture(u"eucjp_lf.html"_s);
     QVERIFY(m_window->files->openPath(current));
     insertAtStart(m_window->editor, u"編集"_s);
-    const QString edited = editorText(m_window->editor);
+    const QString edited = PageText(m_window->editor, PageText::Form::Editor).all();
     const QString status = statusText();
 
     QString path = m_dir->filePath(u"refused.html"_s);
@@ -544,7 +545,7 @@ void TestDocumentFiles::refusesToOpen()
     QVERIFY2(m_prompts.errors[0].contains(path), qPrintable(m_prompts.errors[0]));
     QVERIFY2(m_prompts.errors[0].contains(reason), qPrintable(m_prompts.errors[0]));
     QVERIFY(m_prompts.saveQuestions.isEmpty());
-    QCOMPARE(editorText(m_window->editor), edited);
+    QCOMPARE(PageText(m_window->editor, PageText::Form::Editor).all(), edited);
     QVERIFY(m_window->isWindowModified());
     QCOMPARE(m_window->windowTitle(), caption(current));
     QCOMPARE(m_window->dialog->fileName(), current);
@@ -671,7 +672,7 @@ void TestDocumentFiles::offersUtf8ForUnencodable()
     cursor.movePosition(QTextCursor::EndOfBlock);
     m_window->editor->setTextCursor(cursor);
     m_window->editor->setSelText(u"😀"_s);
-    const QString text = editorText(m_window->editor);
+    const QString text = PageText(m_window->editor, PageText::Form::Editor).all();
     const qsizetype column = text.section(u'\n', 1, 1).size() - 1;
 
     m_dialogs.saves << path;
@@ -759,7 +760,7 @@ void TestDocumentFiles::writesTypedJisVariants()
     const QByteArray bytes = readBytes(path);
     QVERIFY(m_window->files->openPath(path));
     commitFromInputMethod(m_window->editor, QString(typed));
-    QCOMPARE(editorText(m_window->editor).first(1), QString(typed));
+    QCOMPARE(PageText(m_window->editor, PageText::Form::Editor).all().first(1), QString(typed));
     QVERIFY(m_window->isWindowModified());
 
     m_dialogs.saves << path;
@@ -851,7 +852,7 @@ void TestDocumentFiles::asksAboutUnsavedChanges()
     QVERIFY(m_window->files->openPath(path));
     if (reply != Reply::NotAsked)
         insertAtStart(m_window->editor, u"編集"_s);
-    const QString before = editorText(m_window->editor);
+    const QString before = PageText(m_window->editor, PageText::Form::Editor).all();
     if (reply == Reply::Save)
         m_prompts.saveAnswers << Answer::Save;
     if (reply == Reply::SaveDialogCancelled)
@@ -881,7 +882,7 @@ void TestDocumentFiles::asksAboutUnsavedChanges()
     const bool goesOn = reply == Reply::Save || reply == Reply::Discard || reply == Reply::NotAsked;
     QVERIFY(m_prompts.errors.isEmpty());
     if (!goesOn) {
-        QCOMPARE(editorText(m_window->editor), before);
+        QCOMPARE(PageText(m_window->editor, PageText::Form::Editor).all(), before);
         QVERIFY(m_window->isWindowModified());
         QVERIFY(m_window->isVisible());
         QCOMPARE(m_window->dialog->fileName(), path);
@@ -889,12 +890,12 @@ void TestDocumentFiles::asksAboutUnsavedChanges()
         return;
     }
     if (command == u"new") {
-        QCOMPARE(editorText(m_window->editor), QString());
+        QCOMPARE(PageText(m_window->editor, PageText::Form::Editor).all(), QString());
         QCOMPARE(m_window->windowTitle(), caption({}));
         QCOMPARE(m_window->dialog->fileName(), QString());
         QVERIFY(!m_window->isWindowModified());
     } else if (command == u"open") {
-        QCOMPARE(editorText(m_window->editor), readText(readBytes(other)).text);
+        QCOMPARE(PageText(m_window->editor, PageText::Form::Editor).all(), readText(readBytes(other)).text);
         QCOMPARE(m_window->windowTitle(), caption(other));
         QVERIFY(!m_window->isWindowModified());
     } else {
@@ -937,10 +938,10 @@ void TestDocumentFiles::survivesRandomFiles()
         }
         writeBytes(input, bytes);
         m_prompts.errors.clear();
-        const QString before = editorText(m_window->editor);
+        const QString before = PageText(m_window->editor, PageText::Form::Editor).all();
         if (!m_window->files->openPath(input)) {
             QVERIFY2(m_prompts.errors.size() == 1, bytes.toHex(' ').constData());
-            QVERIFY2(editorText(m_window->editor) == before, bytes.toHex(' ').constData());
+            QVERIFY2(PageText(m_window->editor, PageText::Form::Editor).all() == before, bytes.toHex(' ').constData());
             continue;
         }
         ++opened;
@@ -1004,7 +1005,7 @@ void TestDocumentFiles::realQuestionButtons()
     QStringList expected{u"保存する"_s, u"保存しない"_s, u"キャンセル"_s};
     expected.sort();
     QCOMPARE(captions, expected);
-    QCOMPARE(editorText(window.editor), kept ? u"編集"_s : QString());
+    QCOMPARE(PageText(window.editor, PageText::Form::Editor).all(), kept ? u"編集"_s : QString());
     QCOMPARE(m_dialogs.offeredSave.size(), saveDialogs);
 }
 
@@ -1091,7 +1092,7 @@ void TestDocumentFiles::changedOnDisk()
     QVERIFY(m_window->files->openPath(path));
     if (edited)
         insertAtStart(m_window->editor, u"編集"_s);
-    const QString ours = editorText(m_window->editor);
+    const QString ours = PageText(m_window->editor, PageText::Form::Editor).all();
     const QByteArray theirs = fixture(u"eucjp_lf.html"_s);
     changeOutside(path, how, how == Outside::Touch ? fixture(u"sjis_crlf.html"_s) : theirs);
     const QByteArray onDisk = readBytes(path);
@@ -1107,7 +1108,7 @@ void TestDocumentFiles::changedOnDisk()
         QVERIFY2(m_prompts.reloadQuestions[0].contains(path), qPrintable(m_prompts.reloadQuestions[0]));
         QCOMPARE(m_prompts.reloadQuestions[0].contains(u"失われます"_s), edited);
     }
-    QCOMPARE(editorText(m_window->editor), reloaded ? readText(theirs).text : ours);
+    QCOMPARE(PageText(m_window->editor, PageText::Form::Editor).all(), reloaded ? readText(theirs).text : ours);
     QCOMPARE(m_window->isWindowModified(), edited && !reloaded);
     QCOMPARE(statusText(), reloaded ? u"文字コード: EUC-JP　改行: LF"_s : u"文字コード: Shift_JIS　改行: CRLF"_s);
     QCOMPARE(m_window->session->path(), path);
@@ -1120,7 +1121,7 @@ void TestDocumentFiles::changedOnDisk()
     if (!m_prompts.overwriteQuestions.isEmpty())
         QVERIFY2(m_prompts.overwriteQuestions[0].contains(path), qPrintable(m_prompts.overwriteQuestions[0]));
     if (writes)
-        QCOMPARE(readText(readBytes(path)).text, editorText(m_window->editor));
+        QCOMPARE(readText(readBytes(path)).text, PageText(m_window->editor, PageText::Form::Editor).all());
     else
         QCOMPARE(readBytes(path), onDisk);
     QCOMPARE(m_window->isWindowModified(), !writes && edited);
@@ -1167,7 +1168,7 @@ void TestDocumentFiles::deletedOnDisk()
     QVERIFY(m_prompts.overwriteQuestions.isEmpty());
     if (!edited)
         QCOMPARE(readBytes(path), bytes);
-    QCOMPARE(readText(readBytes(path)).text, editorText(m_window->editor));
+    QCOMPARE(readText(readBytes(path)).text, PageText(m_window->editor, PageText::Form::Editor).all());
     QVERIFY(!m_window->isWindowModified());
     activate(m_window.get());
     QCOMPARE(m_prompts.warnings.size(), 1);
@@ -1190,7 +1191,7 @@ void TestDocumentFiles::watcherNoticesOtherPrograms()
     changeOutside(path, Outside::Rewrite, fixture(u"eucjp_meta.html"_s));
     m_prompts.reloadAnswers << true;
     QTRY_COMPARE(m_prompts.reloadQuestions.size(), 3);
-    QCOMPARE(editorText(m_window->editor), readText(fixture(u"eucjp_meta.html"_s)).text);
+    QCOMPARE(PageText(m_window->editor, PageText::Form::Editor).all(), readText(fixture(u"eucjp_meta.html"_s)).text);
 
     insertAtStart(m_window->editor, u"編集"_s);
     m_dialogs.saves << path;
@@ -1227,7 +1228,7 @@ void TestDocumentFiles::restoredTextIsUnsaved()
     m_window->session->restore(path, format, recovered);
 
     QCOMPARE(replaced.count(), 1);
-    QCOMPARE(editorText(m_window->editor), recovered);
+    QCOMPARE(PageText(m_window->editor, PageText::Form::Editor).all(), recovered);
     QVERIFY(m_window->isWindowModified());
     QCOMPARE(m_window->windowTitle(), caption(path));
     QCOMPARE(statusText(), u"文字コード: Shift_JIS　改行: CRLF"_s);
@@ -1280,7 +1281,7 @@ void TestDocumentFiles::realDiskQuestionsDefault()
     QVERIFY(window.files->openPath(path));
     if (edited)
         insertAtStart(window.editor, u"編集"_s);
-    const QString before = editorText(window.editor);
+    const QString before = PageText(window.editor, PageText::Form::Editor).all();
     const QByteArray theirs = fixture(u"eucjp_lf.html"_s);
     writeBytes(path, theirs);
 
@@ -1305,7 +1306,7 @@ void TestDocumentFiles::realDiskQuestionsDefault()
 
     captions.sort();
     QCOMPARE(captions, buttons);
-    QCOMPARE(editorText(window.editor), reloaded ? readText(theirs).text : before);
+    QCOMPARE(PageText(window.editor, PageText::Form::Editor).all(), reloaded ? readText(theirs).text : before);
     QCOMPARE(readBytes(path), theirs);
 }
 
@@ -1330,7 +1331,7 @@ void TestDocumentFiles::saveOverChangedFileAsksEachSave()
     m_prompts.overwriteAnswer = true;
     QVERIFY(m_window->files->saveDocument());
     QCOMPARE(m_prompts.overwriteQuestions.size(), 2);
-    QCOMPARE(readText(readBytes(path)).text, editorText(m_window->editor));
+    QCOMPARE(readText(readBytes(path)).text, PageText(m_window->editor, PageText::Form::Editor).all());
     activate(m_window.get());
     QVERIFY(m_prompts.reloadQuestions.isEmpty());
 }

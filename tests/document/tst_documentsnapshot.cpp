@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "document/documentsnapshot.h"
+#include "editor/sourceeditor.h"
 
-#include <QPlainTextDocumentLayout>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -77,15 +77,15 @@ void TestDocumentSnapshot::followsEditsWhileCopying()
     QFETCH(Edit, first);
     QFETCH(Edit, second);
 
-    QTextDocument document;
-    document.setDocumentLayout(new QPlainTextDocumentLayout(&document));
+    SourceEditor editor;
+    QTextDocument &document = *editor.document();
     QString text;
     for (int line = 0; line < 3000; ++line)
         text += u"<p>行 %1 の文\u2028と\uFDD2と\u00A0</p>\n"_s.arg(line);
     text.chop(1);
-    document.setPlainText(text);
+    editor.setPlainText(text);
 
-    DocumentSnapshot snapshot(&document);
+    DocumentSnapshot snapshot(&editor);
     QVERIFY(!snapshot.copy(0ms));
     apply(&document, first);
     QVERIFY(!snapshot.copy(0ms));

@@ -164,10 +164,10 @@ void TestNamesAndCharacters::newPageKeepsNoStandIns()
     const QString page = m_dir->filePath(u"page.html"_s);
     QVERIFY(writeNative(QFile::encodeName(page), QByteArray("<p>a\xE2\x80\xA9z</p>\n")));
     QVERIFY(m_window->documentFiles()->openPath(page));
-    QVERIFY(m_window->documentFiles()->usesPlaceholders());
+    QVERIFY(m_window->source()->holdsStandIns());
 
     m_window->documentFiles()->newDocument();
-    QVERIFY(!m_window->documentFiles()->usesPlaceholders());
+    QVERIFY(!m_window->source()->holdsStandIns());
     typeAtStart(m_window->source(), QString(QChar(0xFDD2)));
     const QString fresh = m_dir->filePath(u"fresh.html"_s);
     m_dialogs.saves << fresh;

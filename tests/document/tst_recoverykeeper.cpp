@@ -5,10 +5,17 @@
 #include "document/documentfiles.h"
 #include "document/documentsession.h"
 #include "document/recoverykeeper.h"
+#include "editor/pagetext.h"
 #include "editor/sourceeditor.h"
 #include "scripteddialogs.h"
+#include "window/messagebox.h"
 
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
 #include <QDir>
+#include <QFileInfo>
+#include <QPushButton>
 #include <QFile>
 #include <QLabel>
 #include <QSignalSpy>
@@ -30,6 +37,11 @@ struct Answers {
     QList<DocumentFiles::Answer> save;
     QList<Choice> restore;
     QStringList restoreQuestions;
+    QList<Choice> each;           // the answer to a list of several
+    QStringList eachItems;
+    bool deleteBroken = false;
+    QStringList brokenQuestions;
+    QStringList distrusted;
 };
 
 class ScriptedPrompts : public DocumentFiles::Backend
@@ -59,6 +71,18 @@ public:
         m_answers->restoreQuestions << question;
         return m_answers->restore.isEmpty() ? Choice::Later : m_answers->restore.takeFirst();
     }
+    QList<Choice> askToRestoreEach(QWidget *, const QString &question, const QStringList &items) override
+    {
+        m_answers->restoreQuestions << question;
+        m_answers->eachItems = items;
+        return m_answers->each;
+    }
+    bool askToDeleteBroken(QWidget *, const QString &question) override
+    {
+        m_answers->brokenQuestions << question;
+        return m_answers->deleteBroken;
+    }
+    void tellDistrusted(QWidget *, const QString &message) override { m_answers->distrusted << message; }
 
 private:
     Answers *m_answers;
@@ -92,6 +116,11 @@ private slots:
     void keptUntilSavedOrGivenUp();
     void restoreQuestion_data();
     void restoreQuestion();
+    void severalOrphansInOneList_data();
+    void severalOrphansInOneList();
+    void brokenAndDistrustedSaidOnce_data();
+    void brokenAndDistrustedSaidOnce();
+    void realListOfSeveral();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -223,9 +252,8 @@ void TestRecoveryKeeper::restoreQuestion()
     QVERIFY2(question.contains(record.written.toLocalTime().toString(u"H:mm:ss"_s)), qPrintable(question));
     QVERIFY2(question.contains(u"EUC-JP"_s), qPrintable(question));
 
-    DocumentFiles *files = m_window->documentFiles();
     if (choice == Choice::Restore) {
-        QCOMPARE(files->documentText(), record.text);
+        QCOMPARE(PageText(m_window->source()).all(), record.text);
         QCOMPARE(m_window->documentSession()->path(), page);
         QCOMPARE(m_window->documentSession()->format(), record.format);
         QVERIFY(m_window->isWindowModified());
@@ -234,11 +262,138 @@ void TestRecoveryKeeper::restoreQuestion()
         QVERIFY(!QFile::exists(left));
         QVERIFY(QFile::exists(keeper.filePath()));
     } else {
-        QCOMPARE(files->documentText(), QString());
+        QCOMPARE(PageText(m_window->source()).all(), QString());
         QVERIFY(!m_window->isWindowModified());
         QCOMPARE(QFile::exists(left), choice == Choice::Later);
     }
     QCOMPARE(OrphanRecovery::claim(folder).size(), size_t(choice == Choice::Later ? 1 : 0));
+}
+
+void TestRecoveryKeeper::severalOrphansInOneList_data()
+{
+    QTest::addColumn<QList<Choice>>("choices");
+    QTest::addColumn<int>("restored"); // which text comes back, -1 none
+    QTest::addColumn<QList<bool>>("left");
+
+    using Choices = QList<Choice>;
+    QTest::addRow("the newest restored, one discarded, one kept for later")
+        << Choices{Choice::Restore, Choice::Discard, Choice::Later} << 0 << QList<bool>{false, false, true};
+    QTest::addRow("an older one restored, the others discarded")
+        << Choices{Choice::Discard, Choice::Restore, Choice::Discard} << 1 << QList<bool>{false, false, false};
+    QTest::addRow("the list cancelled: every one waits") << Choices{} << -1 << QList<bool>{true, true, true};
+}
+
+// Three programs left unsaved text: one list, newest first, a choice for each.
+void TestRecoveryKeeper::severalOrphansInOneList()
+{
+    QFETCH(QList<Choice>, choices);
+    QFETCH(int, restored);
+    QFETCH(QList<bool>, left);
+
+    const QString folder = m_dir->filePath(u"state"_s);
+    QStringList files;
+    QStringList texts;
+    for (int i = 0; i < 3; ++i) {
+        // Newest first: the first written the latest.
+        const RecoveryRecord record{m_dir->filePath(u"page%1.html"_s.arg(i)), {},
+                                    QDateTime(QDate(2026, 3, 4), QTime(5, 10 - i)), u"<p>文章 %1</p>\n"_s.arg(i)};
+        RecoveryFile file(folder);
+        QVERIFY(file.write(record));
+        files << file.filePath();
+        texts << record.text;
+    }
+    RecoveryKeeper keeper(m_window.get(), m_window->source(), m_window->documentSession(), m_window->documentFiles(), folder);
+    keeper.setPrompt(std::make_unique<ScriptedRestore>(&m_answers));
+    m_answers.each = choices;
+
+    QCOMPARE(keeper.offerRestore(), restored >= 0);
+    QCOMPARE(m_answers.restoreQuestions.size(), 1);
+    QVERIFY2(m_answers.restoreQuestions[0].contains(u"3 件"_s), qPrintable(m_answers.restoreQuestions[0]));
+    QCOMPARE(m_answers.eachItems.size(), 3);
+    for (int i = 0; i < 3; ++i)
+        QVERIFY2(m_answers.eachItems[i].contains(u"page%1.html"_s.arg(i)), qPrintable(m_answers.eachItems[i]));
+    QCOMPARE(PageText(m_window->source()).all(), restored >= 0 ? texts[restored] : QString());
+    for (int i = 0; i < 3; ++i)
+        QCOMPARE(QFile::exists(files[i]), left[i]);
+}
+
+void TestRecoveryKeeper::brokenAndDistrustedSaidOnce_data()
+{
+    QTest::addColumn<bool>("deleteBroken");
+
+    QTest::addRow("the broken files deleted") << true;
+    QTest::addRow("the broken files kept") << false;
+}
+
+// A cut-off file and a binary one are offered for deletion in one question,
+// each with why; a link planted among them is said once and left alone; the
+// whole record beside them is still offered.
+void TestRecoveryKeeper::brokenAndDistrustedSaidOnce()
+{
+    QFETCH(bool, deleteBroken);
+
+    const QString folder = m_dir->filePath(u"state"_s);
+    const RecoveryRecord record{m_dir->filePath(u"page.html"_s), {}, QDateTime(QDate(2026, 3, 4), QTime(5, 6)), u"whole"_s};
+    {
+        RecoveryFile file(folder);
+        QVERIFY(file.write(record));
+    }
+    const QString cut = folder + u"/cut.recovery"_s;
+    const QString binary = folder + u"/binary.recovery"_s;
+    const QString link = folder + u"/link.recovery"_s;
+    const QString outside = m_dir->filePath(u"outside.html"_s);
+    for (const auto &[path, bytes] : {std::pair{cut, recoveryBytes(record).chopped(2)},
+                                      {binary, QByteArray("\x7f" "ELF\x02\x01", 6)}, {outside, QByteArray("outside")}}) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    QVERIFY(QFile::link(outside, link));
+    RecoveryKeeper keeper(m_window.get(), m_window->source(), m_window->documentSession(), m_window->documentFiles(), folder);
+    keeper.setPrompt(std::make_unique<ScriptedRestore>(&m_answers));
+    m_answers.deleteBroken = deleteBroken;
+
+    QVERIFY(!keeper.offerRestore());
+    QCOMPARE(m_answers.distrusted.size(), 1);
+    QVERIFY2(m_answers.distrusted[0].contains(u"link.recovery」：シンボリックリンク"_s), qPrintable(m_answers.distrusted[0]));
+    QCOMPARE(m_answers.brokenQuestions.size(), 1);
+    const QString question = m_answers.brokenQuestions[0];
+    QVERIFY2(question.contains(u"cut.recovery」：復元用のファイルとして正しくありません"_s), qPrintable(question));
+    QVERIFY2(question.contains(u"binary.recovery」："_s), qPrintable(question));
+    QCOMPARE(m_answers.restoreQuestions.size(), 1);
+    QCOMPARE(QFile::exists(cut), !deleteBroken);
+    QCOMPARE(QFile::exists(binary), !deleteBroken);
+    QVERIFY(QFileInfo(link).isSymLink());
+    QFile kept(outside);
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll(), QByteArray("outside"));
+}
+
+// The real list: a choice box per file, taking 復元する for one gives the
+// one that had it あとで決める.
+void TestRecoveryKeeper::realListOfSeveral()
+{
+    QMetaObject::invokeMethod(
+        this,
+        [] {
+            auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+            QVERIFY(dialog && dialog->objectName() == u"choiceForEach");
+            auto *first = dialog->findChild<QComboBox *>(u"choice0"_s);
+            auto *second = dialog->findChild<QComboBox *>(u"choice1"_s);
+            QVERIFY(first && second);
+            QCOMPARE(first->currentText(), u"復元する"_s);
+            QCOMPARE(second->currentText(), u"あとで決める"_s);
+            second->setCurrentIndex(0);
+            QCOMPARE(first->currentText(), u"あとで決める"_s);
+            for (QPushButton *button : dialog->findChildren<QPushButton *>()) {
+                if (button->text() == u"OK")
+                    button->click();
+            }
+        },
+        Qt::QueuedConnection);
+    const QList<int> chosen = askChoiceForEach(m_window.get(), u"問い"_s, {u"一"_s, u"二"_s}, {u"復元する"_s, u"破棄する"_s, u"あとで決める"_s},
+                              {0, 2}, 0, 2);
+    QCOMPARE(chosen, QList<int>({2, 0}));
 }
 
 QTEST_MAIN(TestRecoveryKeeper)

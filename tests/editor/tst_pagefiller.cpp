@@ -2,6 +2,7 @@
 #include "core/document/textfingerprint.h"
 #include "editor/editortext.h"
 #include "editor/pagefiller.h"
+#include "editor/pagetext.h"
 #include "editor/sourceeditor.h"
 
 #include <QPointer>
@@ -80,7 +81,7 @@ void TestPageFiller::fillsPiecewise()
     QVERIFY(!editor.document()->isModified());
     QVERIFY(!editor.document()->isUndoAvailable());
     QVERIFY(editor.document()->isUndoRedoEnabled());
-    QCOMPARE(editorText(&editor), QString(text).replace(QChar(0x2029), u'\n'));
+    QCOMPARE(PageText(&editor, PageText::Form::Editor).all(), QString(text).replace(QChar(0x2029), u'\n'));
 }
 
 // Saving, or anything else that needs the whole text, does not get half a page.
@@ -91,16 +92,16 @@ void TestPageFiller::completesForWhoeverReadsTheText()
     QPointer<PageFiller> filler = setEditorText(&editor, QString(text));
     QVERIFY(filler);
     QSignalSpy filled(filler, &PageFiller::filled);
-    QCOMPARE(editorText(&editor), text);
+    QCOMPARE(PageText(&editor, PageText::Form::Editor).all(), text);
     QCOMPARE(filled.size(), 1);
     QVERIFY(!editor.isReadOnly());
     QVERIFY(!pageFiller(&editor));
 
     // Typing works on the page as a whole and undoes to it.
     QTest::keyClick(&editor, Qt::Key_A);
-    QCOMPARE(editorText(&editor), u'a' + text);
+    QCOMPARE(PageText(&editor, PageText::Form::Editor).all(), u'a' + text);
     editor.undo();
-    QCOMPARE(editorText(&editor), text);
+    QCOMPARE(PageText(&editor, PageText::Form::Editor).all(), text);
 }
 
 void TestPageFiller::anotherPageReplacesOneGoingIn()
@@ -112,14 +113,14 @@ void TestPageFiller::anotherPageReplacesOneGoingIn()
     const QString second = pageOf(u"<P>二つ目</P>\n"_s);
     PageFiller *next = setEditorText(&editor, QString(second));
     QVERIFY(next);
-    QCOMPARE(editorText(&editor), second);
+    QCOMPARE(PageText(&editor, PageText::Form::Editor).all(), second);
     QVERIFY(firstFilled.isEmpty());
     QTRY_VERIFY(!first);
 
     // A small page after a large one goes in at once, and writable.
     QVERIFY(!setEditorText(&editor, u"<P>小さいページ</P>"_s));
     QVERIFY(!editor.isReadOnly());
-    QCOMPARE(editorText(&editor), u"<P>小さいページ</P>"_s);
+    QCOMPARE(PageText(&editor, PageText::Form::Editor).all(), u"<P>小さいページ</P>"_s);
 }
 
 // A page brought back from recovery is marked unsaved as it starts going in:
@@ -151,7 +152,7 @@ void TestPageFiller::smallPageGoesInAtOnce()
     editor.setReadOnly(true);
     const QString text = u"<HTML>\n<BODY>本文</BODY>\n</HTML>"_s;
     QVERIFY(!setEditorText(&editor, QString(text)));
-    QCOMPARE(editorText(&editor), text);
+    QCOMPARE(PageText(&editor, PageText::Form::Editor).all(), text);
     QVERIFY(editor.isReadOnly());
     QCOMPARE(editor.blockCount(), 3);
 

@@ -6,6 +6,7 @@
 #include "editor/gotoline.h"
 #include "editor/pagefiller.h"
 #include "editor/pagelines.h"
+#include "editor/pagetext.h"
 #include "editor/sourceeditor.h"
 
 #include <QApplication>
@@ -142,7 +143,7 @@ void TestPageLines::pageReadsBackAsGiven()
     SourceEditor editor;
     load(editor, text);
     QTextDocument *document = editor.document();
-    QCOMPARE(editorText(&editor), text);
+    QCOMPARE(PageText(&editor, PageText::Form::Editor).all(), text);
     // As a plain-text box gives its text: its own line separators as "\n".
     const QString plain = QString(text).replace(QChar::LineSeparator, u'\n');
     QCOMPARE(editor.toPlainText(), plain);
@@ -152,7 +153,7 @@ void TestPageLines::pageReadsBackAsGiven()
     QVERIFY(!document->isModified());
     QVERIFY(!document->isUndoAvailable());
 
-    DocumentSnapshot snapshot(document);
+    DocumentSnapshot snapshot(&editor);
     QVERIFY(snapshot.copy(std::chrono::milliseconds(-1)));
     QCOMPARE(snapshot.takeText(), text);
 
@@ -210,26 +211,26 @@ void TestPageLines::editsKeepTheLineEnds()
     } else {
         QTest::keyClicks(&editor, typed);
     }
-    QCOMPARE(editorText(&editor), expected);
+    QCOMPARE(PageText(&editor, PageText::Form::Editor).all(), expected);
     QCOMPARE(PageLines::lineCount(editor.document()), int(expected.count(u'\n')) + 1);
 
     editor.undo();
-    QCOMPARE(editorText(&editor), page);
+    QCOMPARE(PageText(&editor, PageText::Form::Editor).all(), page);
     editor.redo();
-    QCOMPARE(editorText(&editor), expected);
+    QCOMPARE(PageText(&editor, PageText::Form::Editor).all(), expected);
     editor.undo();
-    QCOMPARE(editorText(&editor), page);
+    QCOMPARE(PageText(&editor, PageText::Form::Editor).all(), page);
 
     // Replacing all of the page and undoing it brings the cut page back.
     editor.selectAll();
     editor.setSelText(u"<P>"_s);
     editor.undo();
-    QCOMPARE(editorText(&editor), page);
+    QCOMPARE(PageText(&editor, PageText::Form::Editor).all(), page);
 
     // And a line end typed after history went back and forth over it.
     putCaret(editor, at + 100);
     QTest::keyClick(&editor, Qt::Key_Return);
-    QCOMPARE(editorText(&editor), QString(page).insert(at + 100, u'\n'));
+    QCOMPARE(PageText(&editor, PageText::Form::Editor).all(), QString(page).insert(at + 100, u'\n'));
 }
 
 void TestPageLines::caretSelectionAndCopyCrossPieces()
@@ -256,14 +257,14 @@ void TestPageLines::caretSelectionAndCopyCrossPieces()
     for (int i = 0; i < 10; ++i)
         QTest::keyClick(&editor, Qt::Key_Right, Qt::ShiftModifier);
     const QString chosen = page.mid(at - 5, 10);
-    QCOMPARE(PageLines::selectedText(editor.textCursor()), chosen);
+    QCOMPARE(PageText(&editor).selection(), chosen);
     editor.copy();
     QCOMPARE(QApplication::clipboard()->text(), chosen);
     editor.cut();
     QCOMPARE(QApplication::clipboard()->text(), chosen);
-    QCOMPARE(editorText(&editor), QString(page).remove(at - 5, 10));
+    QCOMPARE(PageText(&editor, PageText::Form::Editor).all(), QString(page).remove(at - 5, 10));
     editor.paste();
-    QCOMPARE(editorText(&editor), page);
+    QCOMPARE(PageText(&editor, PageText::Form::Editor).all(), page);
 
     // Clicking where a character of a later piece is drawn puts the caret there.
     for (int position : {at + 1, at + 57, at + 2000}) {
@@ -333,7 +334,7 @@ void TestPageLines::alignmentCoversTheWholeLine()
     QTextCursor atStart(first);
     editor.setTextCursor(atStart);
     QCOMPARE(editor.selAlignment(), int(SourceEditor::AlignCenter));
-    QCOMPARE(editorText(&editor), page);
+    QCOMPARE(PageText(&editor, PageText::Form::Editor).all(), page);
     QVERIFY(!document->isModified());
 }
 
@@ -362,14 +363,14 @@ void TestPageLines::settingTheTextCutsAsOpeningDoes()
     QVERIFY(editor.blockCount() != lines);
     QCOMPARE(PageLines::lineCount(editor.document()), lines);
     QCOMPARE(editor.toPlainText(), text);
-    QCOMPARE(editorText(&editor), text);
+    QCOMPARE(PageText(&editor, PageText::Form::Editor).all(), text);
     QVERIFY(!editor.document()->isModified());
     QVERIFY(!editor.document()->isUndoAvailable());
 
     const QString small = u"<P>\u2028</P>\n<P>小さいページ</P>"_s;
     editor.setPlainText(small);
     QVERIFY(!PageLines::of(editor.document()));
-    QCOMPARE(editorText(&editor), small);
+    QCOMPARE(PageText(&editor, PageText::Form::Editor).all(), small);
 
     // The same through QPlainTextEdit itself: the page is cut once it is in,
     // and stays unmodified with no history.
@@ -378,14 +379,14 @@ void TestPageLines::settingTheTextCutsAsOpeningDoes()
     if (text.size() < PageFiller::piecewiseFrom)
         QVERIFY(editor.blockCount() > lines);
     QCOMPARE(PageLines::lineCount(editor.document()), lines);
-    QCOMPARE(editorText(&editor), text);
+    QCOMPARE(PageText(&editor, PageText::Form::Editor).all(), text);
     QVERIFY(!editor.document()->isModified());
     QVERIFY(!editor.document()->isUndoAvailable());
     QTest::keyClick(&editor, Qt::Key_Return);
-    QCOMPARE(editorText(&editor), u'\n' + text);
+    QCOMPARE(PageText(&editor, PageText::Form::Editor).all(), u'\n' + text);
     plain.setPlainText(small);
     QVERIFY(!PageLines::of(editor.document()));
-    QCOMPARE(editorText(&editor), small);
+    QCOMPARE(PageText(&editor, PageText::Form::Editor).all(), small);
 }
 
 // A long line pasted is cut for display as an opened one is: the page gets
@@ -426,7 +427,7 @@ void TestPageLines::pastedLongLinesAreCut()
     QApplication::clipboard()->setText(pasted);
     editor.paste();
     const QString expected = QString(page).replace(from, to - from, inserted);
-    QCOMPARE(editorText(&editor), expected);
+    QCOMPARE(PageText(&editor, PageText::Form::Editor).all(), expected);
     QCOMPARE(PageLines::lineCount(editor.document()), int(expected.count(u'\n')) + 1);
     QCOMPARE(editor.textCursor().position(), from + int(inserted.size()));
     // The ends of what was pasted join the pieces around the caret: at most
@@ -438,10 +439,10 @@ void TestPageLines::pastedLongLinesAreCut()
     const int middle = from + int(inserted.size()) / 2;
     putCaret(editor, middle);
     QTest::keyClick(&editor, Qt::Key_Return);
-    QCOMPARE(editorText(&editor), QString(expected).insert(middle, u'\n'));
+    QCOMPARE(PageText(&editor, PageText::Form::Editor).all(), QString(expected).insert(middle, u'\n'));
     editor.undo();
     editor.undo();
-    QCOMPARE(editorText(&editor), page);
+    QCOMPARE(PageText(&editor, PageText::Form::Editor).all(), page);
 }
 
 // On a large page short lines share blocks; to the user they are lines as
@@ -477,19 +478,19 @@ void TestPageLines::groupedLinesActAsLines()
     for (auto modifier : {Qt::NoModifier, Qt::ShiftModifier}) {
         putCaret(editor, third + 4);
         QTest::keyClick(&editor, Qt::Key_Return, modifier);
-        QCOMPARE(editorText(&editor), QString(page).insert(third + 4, u'\n'));
+        QCOMPARE(PageText(&editor, PageText::Form::Editor).all(), QString(page).insert(third + 4, u'\n'));
         QCOMPARE(PageLines::lineCount(document), largePageLines + 2);
         QCOMPARE(status.text(), u"4 行 : 1 桁"_s);
         editor.undo();
-        QCOMPARE(editorText(&editor), page);
+        QCOMPARE(PageText(&editor, PageText::Form::Editor).all(), page);
     }
     // Joining two lines of a group and undoing it.
     putCaret(editor, third);
     QTest::keyClick(&editor, Qt::Key_Backspace);
-    QCOMPARE(editorText(&editor), QString(page).remove(third - 1, 1));
+    QCOMPARE(PageText(&editor, PageText::Form::Editor).all(), QString(page).remove(third - 1, 1));
     QCOMPARE(PageLines::lineCount(document), largePageLines);
     editor.undo();
-    QCOMPARE(editorText(&editor), page);
+    QCOMPARE(PageText(&editor, PageText::Form::Editor).all(), page);
     QCOMPARE(PageLines::lineCount(document), largePageLines + 1);
 }
 
@@ -514,7 +515,7 @@ void TestPageLines::alignsOneLineOfAGroup()
     QCOMPARE(editor.selAlignment(), int(SourceEditor::AlignRight));
     putCaret(editor, startOfLine(page, line + 1));
     QCOMPARE(editor.selAlignment(), int(SourceEditor::AlignLeft));
-    QCOMPARE(editorText(&editor), page);
+    QCOMPARE(PageText(&editor, PageText::Form::Editor).all(), page);
     QVERIFY(!document->isModified());
     QCOMPARE(PageLines::lineAt(document, start), line);
 }

@@ -69,6 +69,8 @@ void TestTodayPalette::cleanup()
 {
     delete m_window;
     m_window = nullptr;
+    // The shown tag dock and the catalogue are remembered: the next test program starts fresh.
+    useFreshSettings();
 }
 
 void TestTodayPalette::chooseInSettings(const QString &item)

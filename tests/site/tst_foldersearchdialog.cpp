@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "editor/pagetext.h"
 #include "site/foldersearchdialog.h"
 
 #include "controls.h"
@@ -282,10 +283,10 @@ void TestFolderSearchDialog::anOpenPageIsChangedInItsEditorAsOneUndoStep()
 
     m_answers.answer({u"置換する"_s, u"OK"_s});
     m_dialog->replaceAll();
-    QCOMPARE(editorText(m_editor.get()), u"<p>ふが</p>\n<p>編集中 ふが</p>"_s);
+    QCOMPARE(PageText(m_editor.get(), PageText::Form::Editor).all(), u"<p>ふが</p>\n<p>編集中 ふが</p>"_s);
     QCOMPARE(readBytes(m_editorPath), onDisk);
     m_editor->undo();
-    QCOMPARE(editorText(m_editor.get()), u"<p>ほげ</p>\n<p>編集中 ほげ</p>"_s);
+    QCOMPARE(PageText(m_editor.get(), PageText::Form::Editor).all(), u"<p>ほげ</p>\n<p>編集中 ほげ</p>"_s);
 }
 
 QTEST_MAIN(TestFolderSearchDialog)

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "editor/pagetext.h"
 #include "site/sitepane.h"
 
 #include "controls.h"
@@ -200,9 +201,9 @@ void TestSitePane::droppedFileIsLinkedRelativeToThePage()
     std::unique_ptr<QMimeData> data(m_pane->tree()->model()->mimeData({index}));
     m_editor->setPlainText(u"<p></p>"_s);
     drop(data.get());
-    QCOMPARE(editorText(m_editor), markup + u"<p></p>"_s);
+    QCOMPARE(PageText(m_editor, PageText::Form::Editor).all(), markup + u"<p></p>"_s);
     m_editor->undo();
-    QCOMPARE(editorText(m_editor), u"<p></p>"_s);
+    QCOMPARE(PageText(m_editor, PageText::Form::Editor).all(), u"<p></p>"_s);
 }
 
 // A file from a file manager is left to FileDrop, which opens it (here,
@@ -213,7 +214,7 @@ void TestSitePane::filesFromElsewhereAreNotLinked()
     data.setUrls({QUrl::fromLocalFile(m_site->filePath(u"site.css"_s))});
     m_editor->setPlainText(u"<p></p>"_s);
     drop(&data);
-    QVERIFY2(!editorText(m_editor).contains(u"stylesheet"_s), qPrintable(editorText(m_editor)));
+    QVERIFY2(!PageText(m_editor, PageText::Form::Editor).all().contains(u"stylesheet"_s), qPrintable(PageText(m_editor, PageText::Form::Editor).all()));
 }
 
 QTEST_MAIN(TestSitePane)

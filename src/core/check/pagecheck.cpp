@@ -3,6 +3,7 @@
 
 #include "core/check/checkmessages.h"
 #include "core/check/locallinks.h"
+#include "core/check/todayshtml.h"
 
 #include <tidy.h>
 #include <tidybuffio.h>
@@ -69,9 +70,13 @@ Bool collectMessage(TidyMessage message)
     TidyIterator it = tidyGetMessageArguments(message);
     while (it) {
         TidyMessageArgument argument = tidyGetNextMessageArgument(message, &it);
-        arguments << argumentText(message, &argument);
+        arguments << japaneseArgument(argumentText(message, &argument));
     }
-    QString text = japaneseCheckMessage(key, arguments);
+    if (isTodaysMarkup(key, arguments))
+        return no;
+    QString text = obsoleteMarkupMessage(key, arguments);
+    if (text.isEmpty())
+        text = japaneseCheckMessage(key, arguments);
     // The checker's own words otherwise, without its "line 1 column 1 - Warning: ".
     if (text.isEmpty())
         text = QString::fromUtf8(tidyGetMessageOutput(message)).section(u": "_s, 1, -1).trimmed();
@@ -149,6 +154,14 @@ QList<PageProblem> checkPage(QStringView text, const QString &folder)
     tidyOptSetBool(doc.get(), TidyShowWarnings, yes);
     tidyOptSetBool(doc.get(), TidyShowInfo, no);
     tidyOptSetBool(doc.get(), TidyQuiet, yes);
+    // Today's elements the parser's release does not know, and custom
+    // elements (<my-card>), are declared so that it keeps their content.
+    tidyOptSetValue(doc.get(), TidyUseCustomTags, "blocklevel");
+    const UndeclaredElements &undeclared = undeclaredElements();
+    if (!undeclared.inlineNames.isEmpty())
+        tidyOptSetValue(doc.get(), TidyInlineTags, undeclared.inlineNames.constData());
+    if (!undeclared.blockNames.isEmpty())
+        tidyOptSetValue(doc.get(), TidyBlockTags, undeclared.blockNames.constData());
 
     const QByteArray bytes = text.toUtf8();
     tidyParseString(doc.get(), bytes.constData());

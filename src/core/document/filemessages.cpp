@@ -113,13 +113,61 @@ QString editorBreakersMessage(const QString &path, qsizetype count, bool keptOnS
     return message + u"\n\nこの文書はそれらを保てないため、保存するとそれらは改行になります。"_s;
 }
 
+namespace {
+
+QString recordedDocument(const RecoveryRecord &record)
+{
+    return record.path.isEmpty() ? u"新しい文書（ファイル名なし）"_s : u"ファイル"_s + quoted(record.path);
+}
+
+QString recordedContent(const RecoveryRecord &record)
+{
+    return record.written.toLocalTime().toString(u"yyyy年M月d日 H:mm:ss"_s) + u" の内容（文字コード: "_s
+        + formatName(record.format) + u"　改行: "_s + lineEndName(record.format.lineEnd) + u"）"_s;
+}
+
+QString problemLines(const QList<RecoveryProblem> &problems)
+{
+    QStringList lines;
+    for (const RecoveryProblem &problem : problems)
+        lines << quoted(problem.path) + u"："_s + problem.reason;
+    return lines.join(u'\n');
+}
+
+} // namespace
+
 QString restoreQuestion(const RecoveryRecord &record)
 {
-    const QString document = record.path.isEmpty() ? u"新しい文書（ファイル名なし）"_s : u"ファイル"_s + quoted(record.path);
-    const QString time = record.written.toLocalTime().toString(u"yyyy年M月d日 H:mm:ss"_s);
-    return u"タグポットが終了したとき保存されていなかった変更が残っています。\n\n"_s + document + u"\n"_s + time
-        + u" の内容（文字コード: "_s + formatName(record.format) + u"　改行: "_s + lineEndName(record.format.lineEnd)
-        + u"）\n\n復元しますか？ 復元すると、保存されていない文書として開きます。"_s;
+    return u"タグポットが終了したとき保存されていなかった変更が残っています。\n\n"_s + recordedDocument(record) + u"\n"_s
+        + recordedContent(record) + u"\n\n復元しますか？ 復元すると、保存されていない文書として開きます。"_s;
+}
+
+QString recoveryItem(const RecoveryRecord &record)
+{
+    return recordedDocument(record) + u"\n"_s + recordedContent(record);
+}
+
+QString restoreEachQuestion(qsizetype count)
+{
+    return u"タグポットが終了したとき保存されていなかった変更が %1 件残っています。\n\n"
+           u"それぞれ、復元する・破棄する・あとで決める のどれかを選んでください。"
+           u"復元できるのは一度に一つで、復元すると保存されていない文書として開きます。"
+           u"あとで決めたものは、次に起動したときにまた表示します。"_s.arg(count);
+}
+
+QString brokenRecoveryQuestion(const QList<RecoveryProblem> &problems)
+{
+    return u"次の復元用のファイルは、読めないか壊れているため復元できません。\n\n"_s + problemLines(problems)
+        + u"\n\n削除しますか？ 残すと、次に起動したときにまた確認します。"_s;
+}
+
+QString distrustedRecoveryMessage(const QString &folderProblem, const QList<RecoveryProblem> &files)
+{
+    if (!folderProblem.isEmpty())
+        return u"復元用のフォルダーを使えません（"_s + folderProblem
+            + u"）。\n\n安全のため、中のファイルは読まず、何も変更していません。"_s;
+    return u"復元用のフォルダーにある次のファイルは、安全のため開かずにそのままにしました。\n\n"_s + problemLines(files)
+        + u"\n\n心当たりがなければ、削除してください。"_s;
 }
 
 QString recoveryFailedMessage(const QString &reason)

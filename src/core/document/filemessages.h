@@ -35,6 +35,16 @@ QString interruptedSavesMessage(const QList<SaveRepair> &repairs);
 struct RecoveryRecord;
 // Whether to restore the unsaved text a program no longer running left.
 QString restoreQuestion(const RecoveryRecord &record);
+// One line about a recovery file, for the list of several.
+QString recoveryItem(const RecoveryRecord &record);
+// Above that list: what to choose for each of count recovery files.
+QString restoreEachQuestion(qsizetype count);
+struct RecoveryProblem;
+// Recovery files that cannot be restored, each with why: delete them?
+QString brokenRecoveryQuestion(const QList<RecoveryProblem> &problems);
+// The recovery folder cannot be used (folderProblem), or files in it were
+// left alone, each with why.
+QString distrustedRecoveryMessage(const QString &folderProblem, const QList<RecoveryProblem> &files);
 // Why the unsaved text could not be kept for recovery.
 QString recoveryFailedMessage(const QString &reason);
 // The open file was changed by another program: read it again? modified

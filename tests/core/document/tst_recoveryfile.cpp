@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/document/recoveryfile.h"
 
+#include "core/document/filemessages.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -26,6 +28,7 @@ private slots:
     void plantedFolderNeverChangesWhatIsOutside_data();
     void plantedFolderNeverChangesWhatIsOutside();
     void readOnlyFolderStillOffers();
+    void recordedPathCannotAddLines();
 };
 
 namespace {
@@ -276,6 +279,21 @@ void TestRecoveryFile::readOnlyFolderStillOffers()
     QVERIFY(WIFEXITED(status));
     QCOMPARE(WEXITSTATUS(status), 0);
     QCOMPARE(entriesOf(folder), QStringList{u"a.recovery"_s});
+}
+
+// A file name may hold line ends; in the restore question it cannot start
+// lines of its own that would read as the program's words.
+void TestRecoveryFile::recordedPathCannotAddLines()
+{
+    RecoveryRecord plain = record(u"text"_s, 1);
+    RecoveryRecord planted = plain;
+    planted.path = u"/site/a\n\n復元しても何も起きません。\r\nb.html"_s;
+    const RecoveryRecord read = *parseRecovery(recoveryBytes(planted));
+    QCOMPARE(read.path, planted.path);
+    const QString question = restoreQuestion(read);
+    QCOMPARE(question.count(u'\n'), restoreQuestion(plain).count(u'\n'));
+    QVERIFY(!question.contains(u'\r'));
+    QVERIFY2(question.contains(u"a\u240A\u240A復元しても何も起きません。\u240D\u240Ab.html"_s), qPrintable(question));
 }
 
 QTEST_APPLESS_MAIN(TestRecoveryFile)
